@@ -1,0 +1,67 @@
+#include "control_file.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+#include "io/free_reader.hpp"
+
+namespace orvane::engine {
+namespace {
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+std::string trimRight(std::string s)
+{
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> findControlFile(const std::filesystem::path& workDir)
+{
+    std::error_code ec;
+    const auto exact = workDir / "names.dat";
+    if (std::filesystem::is_regular_file(exact, ec)) return exact;
+    for (const auto& entry : std::filesystem::directory_iterator(workDir, ec)) {
+        if (lower(entry.path().filename().string()) == "names.dat" && entry.is_regular_file(ec)) return entry.path();
+    }
+    return std::nullopt;
+}
+
+std::optional<ControlFile> readControlFile(const std::filesystem::path& workDir)
+{
+    const auto path = findControlFile(workDir);
+    if (!path) return std::nullopt;
+    std::ifstream in(*path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string lines[8];
+    for (auto& line : lines) {
+        if (!std::getline(in, line)) return std::nullopt;
+        line = trimRight(line);
+    }
+    ControlFile cf;
+    cf.version = lines[0].substr(0, 12);
+    cf.text1 = lines[1];
+    cf.text2 = lines[2];
+    int n = 0;
+    const size_t b = lines[3].find_first_not_of(" \t");
+    const std::string rest = b == std::string::npos ? "" : lines[3].substr(b);
+    const std::string first = rest.substr(0, rest.find_first_of(" \t,"));
+    if (io::parseInteger(first, n)) cf.number = n;
+    std::filesystem::path* paths[4] = {&cf.dataFile, &cf.reportFile, &cf.plotFile, &cf.notesFile};
+    for (int k = 0; k < 4; ++k) {
+        const std::string& p = lines[4 + k];
+        if (p.empty()) return std::nullopt;
+        std::filesystem::path fp(p);
+        *paths[k] = fp.is_absolute() ? fp : workDir / fp;
+    }
+    return cf;
+}
+
+}  // namespace orvane::engine

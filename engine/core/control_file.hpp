@@ -1,0 +1,25 @@
+#pragma once
+// The control file "names.dat": version, two free texts, an integer and the
+// paths of the data file, the report, the plot-data file and the run notes.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orvane::engine {
+
+struct ControlFile {
+    std::string version;  // at most 12 characters
+    std::string text1, text2;
+    int number = 0;
+    std::filesystem::path dataFile, reportFile, plotFile, notesFile;
+};
+
+// Finds the control file in `workDir` whatever the letter case of its name.
+std::optional<std::filesystem::path> findControlFile(const std::filesystem::path& workDir);
+
+// Reads it; nullopt when it is missing or shorter than eight lines. Relative
+// paths are taken from `workDir`; paths are used whole, trailing blanks dropped.
+std::optional<ControlFile> readControlFile(const std::filesystem::path& workDir);
+
+}  // namespace orvane::engine

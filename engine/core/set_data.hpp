@@ -1,0 +1,108 @@
+#pragma once
+// Everything one analysis set reads from the data file, besides the station tables.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "soil/soil_input.hpp"
+
+namespace orvane::engine {
+
+inline constexpr int kMaxRestraints = 20;
+inline constexpr int kMaxCoupleLines = 50;
+inline constexpr int kMaxCurves = 63;
+inline constexpr int kMaxCurvePoints = 34;
+inline constexpr int kMaxMeiSets = 20;
+inline constexpr int kMaxMeiPoints = 100;
+inline constexpr int kMaxPressurePoints = 2000;
+
+struct ControlLine {
+    int units = 0;
+    int NSDS = 0;     // restraint lines
+    int NSTIFF = 0;   // stiffness lines
+    int NPYMOD = 0;   // p-y modification lines
+    int earthPressureCode = 0;
+    int pyCode = 0;
+    int NPYUSER = 0;  // user p-y curve sets
+    int stageCount = 0;
+    int NMEI = 0;     // moment-EI sets
+    int NTIE = 0;     // tiebacks
+};
+
+struct WallLine {
+    int NI = 0;
+    double h = 0;
+    double DMAX = 0;
+    double TOL = 0;
+    double HFREE = 0;
+    double Wa = 0;
+};
+
+struct Restraint {
+    double deflection = 0;
+    double slope = 0;
+};
+
+struct Couple {
+    int station = 0;
+    double value = 0;  // T / (2h)
+};
+
+struct PressurePoint {
+    double depth = 0;
+    double total = 0;
+    double soil = 0;
+    double surcharge = 0;
+};
+
+struct PyModification {
+    double depth = 0;
+    double pFactor = 1;
+    double yFactor = 1;
+};
+
+struct MeiSet {
+    int from = 0;
+    int to = 0;
+    std::vector<double> M;
+    std::vector<double> EI;
+};
+
+// A curve of the table used by the iteration: p already multiplied by h.
+struct PyCurve {
+    int station = 0;
+    int n = 0;
+    int flag = 0;  // 1: the soil reaction varies linearly to the next curve
+    std::array<double, kMaxCurvePoints> y{};
+    std::array<double, kMaxCurvePoints> p{};
+};
+
+// A user curve set as read, with its multipliers applied (p not yet times h).
+struct UserCurveSet {
+    int station = 0;
+    double pMultiplier = 1;
+    double yMultiplier = 1;
+    std::vector<double> y;
+    std::vector<double> p;
+};
+
+struct SetData {
+    ControlLine control;
+    WallLine wall;
+    std::vector<Restraint> restraints;
+    std::vector<Couple> couples;
+    double firstSupportDepth = 0;
+    double lastSupportDepth = 0;
+    std::vector<PressurePoint> pressure;  // as loaded (force per unit length of wall)
+    std::vector<PyModification> pyModifications;
+    soil::SoilBlock soilBlock;
+    std::vector<UserCurveSet> userCurves;
+    std::vector<PyCurve> curves;
+    std::vector<MeiSet> mei;
+
+    bool generatesEarthPressure() const { return control.earthPressureCode >= 2; }
+    bool generatesCurves() const { return control.pyCode == 2; }
+};
+
+}  // namespace orvane::engine

@@ -1,0 +1,53 @@
+#pragma once
+// Reads the data file the way the engine has always read it: a title line as
+// text, everything else in free format. Each read statement starts on a new
+// line, takes numbers across line ends as it needs them (blanks, TABs and
+// commas separate them) and ignores what is left of its last line.
+//
+// Where the old reader stopped the process, this one throws DataError naming
+// the line and the item, so the job can end in order.
+
+#include <istream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orvane::io {
+
+class DataError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class FreeReader {
+public:
+    explicit FreeReader(std::istream& in) : in_(in) {}
+
+    // The next line as text, trailing CR removed, cut to `keep` characters.
+    std::string text(size_t keep);
+
+    // Starts a read statement: its first value comes from the next line.
+    void startStatement() { needLine_ = true; item_ = 0; }
+    int integer();
+    double real();
+
+    int lineNumber() const { return line_; }
+
+private:
+    const std::string& nextToken();
+    bool readLine(std::string& out);
+
+    std::istream& in_;
+    std::vector<std::string> tokens_;
+    size_t next_ = 0;
+    bool needLine_ = true;
+    int line_ = 0;
+    int item_ = 0;  // position of the token on its line, 1-based
+};
+
+// Parses a whole token as a free-format real (accepts D as exponent letter);
+// false when the token is not a number.
+bool parseReal(const std::string& token, double& value);
+bool parseInteger(const std::string& token, int& value);
+
+}  // namespace orvane::io
