@@ -9,6 +9,23 @@
 
 namespace orvane::engine {
 
+ControlLine readControlLine(io::FreeReader& in)
+{
+    ControlLine c;
+    in.startStatement();
+    c.units = in.integer();
+    c.NSDS = in.integer();
+    c.NSTIFF = in.integer();
+    c.NPYMOD = in.integer();
+    c.earthPressureCode = in.integer();
+    c.pyCode = in.integer();
+    c.NPYUSER = in.integer();
+    c.stageCount = in.integer();
+    c.NMEI = in.integer();
+    c.NTIE = in.integer();
+    return c;
+}
+
 void SetReader::read(SetData& set, StationTables& tables, soil::SoilBlock& soilBlock)
 {
     unavailable_.clear();

@@ -23,6 +23,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The ten integers of a set's control line.
+ControlLine readControlLine(io::FreeReader& in);
+
 class SetReader {
 public:
     SetReader(io::FreeReader& in, Report& report, PlotData& plot, std::filesystem::path workDir)

@@ -110,19 +110,9 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
             if (setCounter_ == 1) firstTitle_ = title_;
 
             SetData set;
-            in.startStatement();
-            ControlLine& c = set.control;
-            c.units = in.integer();
+            set.control = readControlLine(in);
+            const ControlLine& c = set.control;
             units_ = c.units;
-            c.NSDS = in.integer();
-            c.NSTIFF = in.integer();
-            c.NPYMOD = in.integer();
-            c.earthPressureCode = in.integer();
-            c.pyCode = in.integer();
-            c.NPYUSER = in.integer();
-            c.stageCount = in.integer();
-            c.NMEI = in.integer();
-            c.NTIE = in.integer();
 
             if (setCounter_ > 1) report_.blank(2);
             writeHeader(set);

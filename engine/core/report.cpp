@@ -220,6 +220,7 @@ void Report::resultsTable(const std::vector<ResultRow>& rows)
                  .a(u.F3).a("-").a(u.L2).a("**").a("2"));
     out_.rec("   ------    ----        ----       -----      ------      ------    ---------    ----------");
     for (const ResultRow& r : rows) {
+        if (&r == &rows.back()) break;  // the fictitious station below the tip is not printed
         out_.rec(Line().x(2).i(4, r.station).x(2).e(10, 3, r.x).e(12, 3, r.deflection).e(12, 3, r.slope)
                      .e(12, 3, r.moment).e(12, 3, r.shear).e(12, 3, r.reaction).e(12, 3, r.ei));
     }

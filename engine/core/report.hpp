@@ -78,6 +78,7 @@ public:
     void userCurvePoint(double y, double p);
 
     void resultsHeading(const IterationEnd& end);
+    // Rows of stations 0..NI+1; the last one is left out of the report.
     void resultsTable(const std::vector<ResultRow>& rows);
     // An input error: two empty records, the message (and two more after the
     // storage message).

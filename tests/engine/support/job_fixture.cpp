@@ -1,0 +1,122 @@
+#include "job_fixture.hpp"
+
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace orvane::test {
+
+std::string readFile(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out.push_back(line);
+    }
+    return out;
+}
+
+std::string crlf(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+std::tm fixedTime()
+{
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 10;
+    t.tm_hour = 6;
+    t.tm_min = 30;
+    t.tm_sec = 5;
+    return t;
+}
+
+JobFolder::JobFolder()
+{
+    static std::atomic<int> counter{0};
+    dir_ = std::filesystem::temp_directory_path() /
+           ("orvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+}
+
+JobFolder::~JobFolder()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+void JobFolder::write(const std::string& dataText, const std::string& controlName)
+{
+    std::ofstream(data(), std::ios::binary) << crlf(dataText);
+    std::ofstream c(dir_ / controlName, std::ios::binary);
+    c << crlf("2015.5.8\n\n, \n0\n" + data().string() + "\n" + (dir_ / "wall.ov5o").string() + "\n" +
+              (dir_ / "wall.ov5p").string() + "\n" + (dir_ / "wall.ov5r").string() + "\n");
+}
+
+engine::JobOutcome JobFolder::run() { return engine::runJob(dir_, fixedTime); }
+
+std::vector<double> numbers(const std::string& text)
+{
+    std::vector<double> out;
+    std::istringstream in(text);
+    std::string tok;
+    while (in >> tok) out.push_back(std::stod(tok));
+    return out;
+}
+
+std::vector<ResultsBlock> resultsBlocks(const std::string& plotText, int sets)
+{
+    const std::vector<double> v = numbers(plotText);
+    size_t i = 0;
+    auto next = [&]() {
+        if (i >= v.size()) throw std::runtime_error("plot-data file ends early");
+        return v[i++];
+    };
+    std::vector<ResultsBlock> blocks;
+    for (int s = 0; s < sets; ++s) {
+        const int m = static_cast<int>(next());
+        for (int k = 0; k < 4 * m; ++k) next();
+        next();  // units
+        const int curves = static_cast<int>(next());
+        for (int c = 0; c < curves; ++c) {
+            next();
+            const int n = static_cast<int>(next());
+            for (int k = 0; k < 2 * n; ++k) next();
+        }
+        ResultsBlock b;
+        b.caseCount = static_cast<int>(next());
+        const int rows = static_cast<int>(next());
+        b.units = static_cast<int>(next());
+        for (int r = 0; r < rows; ++r) {
+            std::array<double, 5> row{};
+            for (double& x : row) x = next();
+            b.rows.push_back(row);
+        }
+        blocks.push_back(b);
+    }
+    return blocks;
+}
+
+}  // namespace orvane::test
