@@ -1,0 +1,58 @@
+#include "model/TControlFile.hpp"
+
+#include "model/TTextFile.hpp"
+
+namespace orvane {
+
+namespace {
+
+std::filesystem::path withExtension(std::filesystem::path path, const char* extension)
+{
+    return path.replace_extension(extension);
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::filesystem::path TControlFile::report(const std::filesystem::path& dataFile)
+{
+    return withExtension(dataFile, ".ov5o");
+}
+
+std::filesystem::path TControlFile::plotData(const std::filesystem::path& dataFile)
+{
+    return withExtension(dataFile, ".ov5p");
+}
+
+std::filesystem::path TControlFile::runNotes(const std::filesystem::path& dataFile)
+{
+    return withExtension(dataFile, ".ov5r");
+}
+
+std::string TControlFile::text(const std::filesystem::path& dataFile, std::string_view firstText,
+                               std::string_view secondText)
+{
+    const std::filesystem::path data = std::filesystem::absolute(dataFile);
+    std::string text;
+    for (const std::string& line : {std::string(kVersion), std::string(),
+                                    std::string(trimmed(firstText)) + ", " + std::string(trimmed(secondText)),
+                                    std::string("0"), data.string(), report(data).string(), plotData(data).string(),
+                                    runNotes(data).string()})
+        text += line + "\r\n";
+    return text;
+}
+
+std::filesystem::path TControlFile::write(const std::filesystem::path& folder, const std::filesystem::path& dataFile)
+{
+    const std::filesystem::path path = folder / kName;
+    TTextFile::write(path, text(dataFile));
+    return path;
+}
+
+}  // namespace orvane

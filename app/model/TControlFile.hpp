@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// The control file that tells the engine which files to use: version, two
+// free-text lines, an integer, and the paths of the data file, the output
+// report, the plot-data file and the run notes.
+class TControlFile {
+public:
+    static constexpr const char* kName = "names.dat";
+    static constexpr const char* kVersion = "2015.5.8";
+
+    static std::filesystem::path report(const std::filesystem::path& dataFile);
+    static std::filesystem::path plotData(const std::filesystem::path& dataFile);
+    static std::filesystem::path runNotes(const std::filesystem::path& dataFile);
+
+    // The eight lines, CR LF ended. The data file's path is made absolute, as
+    // the engine runs in another folder.
+    static std::string text(const std::filesystem::path& dataFile, std::string_view firstText = {},
+                            std::string_view secondText = {});
+    // Writes the control file into `folder`; throws EWriteError.
+    static std::filesystem::path write(const std::filesystem::path& folder, const std::filesystem::path& dataFile);
+};
+
+}  // namespace orvane

@@ -1,0 +1,28 @@
+#include "model/TRunFolder.hpp"
+
+#include "model/EWriteError.hpp"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace orvane {
+
+TRunFolder::TRunFolder()
+{
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    std::string name = ((error ? std::filesystem::path("/tmp") : base) / "orvane-run-XXXXXX").string();
+    if (!::mkdtemp(name.data()))
+        throw EWriteError("Cannot create a run folder in \"" + base.string() + "\": " + std::strerror(errno));
+    path_ = name;
+}
+
+TRunFolder::~TRunFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace orvane

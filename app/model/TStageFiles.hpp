@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+
+namespace orvane {
+
+// The stage files of a staged project: one construction stage each, beside
+// the data file, named by replacing its extension with ".st" and the stage
+// number. The data file is their concatenation in stage order.
+class TStageFiles {
+public:
+    static constexpr int kMaxStages = 5;
+
+    static std::filesystem::path name(const std::filesystem::path& dataFile, int stage);
+    // Deletes the stage files numbered `from` to `to` that exist.
+    static void remove(const std::filesystem::path& dataFile, int from, int to);
+    // Cuts a staged data file into its stage files: a stage starts at the
+    // first line and at every line holding " Stage No :".
+    static void split(const std::filesystem::path& dataFile, int stageCount);
+    // Writes the target data file from the source's stage files; when the
+    // names differ, the stage files are moved to the target's names.
+    static void join(const std::filesystem::path& target, const std::filesystem::path& source, int stageCount);
+};
+
+}  // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+namespace orvane {
+
+class TGridTable;
+
+// The tables that linking columns can find as templates, by identifier.
+// Plain tables and chart tables each have their own registry, so the two
+// kinds may share identifiers.
+class TTableRegistry {
+public:
+    TTableRegistry() = default;
+    TTableRegistry(const TTableRegistry&) = delete;
+    TTableRegistry& operator=(const TTableRegistry&) = delete;
+
+    // Registers the table and returns an identifier that no registered table
+    // uses yet.
+    int add(TGridTable& table);
+    void remove(const TGridTable& table);
+    TGridTable* find(int identifier) const;
+
+private:
+    std::vector<TGridTable*> tables_;
+    int nextIdentifier_ = 1;
+};
+
+}  // namespace orvane

@@ -1,0 +1,84 @@
+#include "model/TTextFile.hpp"
+
+#include "model/EReadError.hpp"
+#include "model/EWriteError.hpp"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <unistd.h>
+
+namespace orvane {
+
+namespace {
+
+[[noreturn]] void writeFailed(const std::filesystem::path& path, int error)
+{
+    throw EWriteError("Cannot write file \"" + path.string() + "\": " + std::strerror(error));
+}
+
+// A name beside the target that no other writer in this or another process
+// uses at the same time; the file is created with the usual permissions.
+int createBeside(const std::filesystem::path& path, std::filesystem::path& temporary)
+{
+    static std::atomic<unsigned> counter{0};
+    for (;;) {
+        temporary = path;
+        temporary += ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+}
+
+bool writeAll(int fd, const std::string& text)
+{
+    const char* data = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        left -= static_cast<size_t>(written);
+    }
+    return ::fsync(fd) == 0;
+}
+
+}  // namespace
+
+std::vector<std::string> TTextFile::readLines(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw EReadError("Cannot open file \"" + path.string() + "\"");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+void TTextFile::write(const std::filesystem::path& path, const std::string& text)
+{
+    std::filesystem::path temporary;
+    const int fd = createBeside(path, temporary);
+    if (fd < 0) writeFailed(path, errno);
+    const bool written = writeAll(fd, text);
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        const int error = written ? errno : writeError;
+        ::unlink(temporary.c_str());
+        writeFailed(path, error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        writeFailed(path, error);
+    }
+}
+
+}  // namespace orvane

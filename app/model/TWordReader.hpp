@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/TWordContainer.hpp"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+// Token reader of the data files: the whole file in memory as lines of
+// items, read number by number across line ends, or line by line for texts.
+class TWordReader {
+public:
+    // Throws EReadError when the file cannot be opened.
+    explicit TWordReader(const std::filesystem::path& path);
+    static TWordReader fromText(std::string_view text);
+
+    bool endOfData() const { return line_ >= lines_.size(); }
+    int itemCount() const;
+    // Raw text of the line under the cursor; the cursor moves to the next line.
+    std::string readLine();
+    // Next item as a number; throws EReadError naming the line and item.
+    double readReal();
+    int32_t readInteger();
+
+private:
+    TWordReader() = default;
+    void load(std::string_view text);
+    struct Item {
+        std::string text;
+        int line;
+        int number;
+    };
+    Item nextItem();
+
+    std::vector<TWordContainer> lines_;
+    size_t line_ = 0;
+    size_t item_ = 0;
+};
+
+}  // namespace orvane
