@@ -1,11 +1,14 @@
 #include "input_reader.hpp"
 
 #include <cmath>
+#include <fstream>
 
 #include "core/numbers.hpp"
 #include "core/py_curves.hpp"
 #include "core/range_scheme.hpp"
 #include "core/tieback.hpp"
+#include "soil/py_generation.hpp"
+#include "soil/soil_stop.hpp"
 
 namespace orvane::engine {
 
@@ -26,9 +29,11 @@ ControlLine readControlLine(io::FreeReader& in)
     return c;
 }
 
-void SetReader::read(SetData& set, StationTables& tables, soil::SoilBlock& soilBlock)
+void SetReader::read(SetData& set, StationTables& tables, SoilState& soil)
 {
     unavailable_.clear();
+    supportCount_ = 0;
+    pressureStep_ = 1;
     readWallLine(set);
     tables.clear();
     readRestraints(set, tables);
@@ -38,18 +43,18 @@ void SetReader::read(SetData& set, StationTables& tables, soil::SoilBlock& soilB
         readSpringsAndTiebacks(set, tables);
         readPyModifications(set);
         if (set.control.earthPressureCode == 1) readUserPressure(set);
-        if (set.generatesEarthPressure() || set.generatesCurves()) readSoilBlock(set, soilBlock);
-        if (set.generatesEarthPressure())
-            markUnavailable("GENERATED EARTH PRESSURE (TRIANGULAR OR TRAPEZOIDAL DISTRIBUTION)");
+        if (set.generatesEarthPressure() || set.generatesCurves()) readSoilBlock(set, soil.block);
+        if (set.generatesEarthPressure()) generateEarthPressure(set, soil);
+        if (set.control.earthPressureCode == 1) addSurcharges(set, soil);
         loadEarthPressure(set, tables);
     } else {
         report_.noEntries();
         plot_.noEarthPressure();
     }
     checkBeyondTip(set, tables);
-    readCurves(set);
+    readCurves(set, soil);
     readMomentEiSets(set);
-    if (!unavailable_.empty()) throw NotAvailable(unavailable_);
+    if (!unavailable_.empty()) throw soil::NotAvailable(unavailable_);
 }
 
 void SetReader::markUnavailable(const std::string& what)
@@ -183,6 +188,7 @@ void SetReader::readSpringsAndTiebacks(SetData& set, StationTables& tables)
         const double R = in_.real();
         const RangeKind kind = seq.apply(from, to, mode, {0.0, S, R});
         firstLine(from, to);
+        if (from == to) ++supportCount_;
         if (k == count - 1 && from == to) set.lastSupportDepth = from * h;
         report_.rangeLine(kind, from, to, mode - 1, atStation(tables, from, 0, S, 0, R, 0));
     }
@@ -199,6 +205,7 @@ void SetReader::readSpringsAndTiebacks(SetData& set, StationTables& tables)
         const TiebackRecord t = tiebackRecord(line, set.control.units, h, set.wall.Wa);
         const RangeKind kind = seq.apply(t.station, t.station, 1, {t.Q, t.S, 0.0});
         firstLine(t.station, t.station);
+        ++supportCount_;
         set.lastSupportDepth = t.station * h;
         report_.rangeLine(kind, t.station, t.station, 0, atStation(tables, t.station, t.Q, t.S, 0, 0, 0));
     }
@@ -288,15 +295,73 @@ void SetReader::readSoilBlock(SetData& set, soil::SoilBlock& soilBlock)
     soilBlock = std::move(b);
 }
 
+void SetReader::generateEarthPressure(SetData& set, SoilState& soil)
+{
+    soil::EarthPressureInput input;
+    input.block = &soil.block;
+    input.code = set.control.earthPressureCode;
+    input.units = set.control.units;
+    input.wallLength = set.wall.NI * set.wall.h;
+    input.freeHeight = set.wall.HFREE;
+    input.supportCount = supportCount_;
+    input.firstSupportDepth = set.firstSupportDepth;
+    input.lastSupportDepth = set.lastSupportDepth;
+    try {
+        soil.package.generate(input, report_.labels, report_.records(), notes_, workDir_);
+    } catch (const soil::NotAvailable& e) {
+        markUnavailable(e.what());
+        return;
+    }
+
+    std::ifstream file(workDir_ / soil::kPressureFileName, std::ios::binary);
+    if (!file) throw InputError("ERROR -- THE EARTH-PRESSURE FILE CANNOT BE READ");
+    io::FreeReader in(file);
+    in.startStatement();
+    const int count = in.integer();
+    if (count > kMaxPressurePoints) throw InputError(kTooMuchData);
+    const soil::WallConfiguration& wall = soil.block.wall;
+    for (int k = 0; k < count; ++k) {
+        in.startStatement();
+        PressurePoint p;
+        p.depth = in.real();
+        p.total = in.real();
+        p.soil = in.real();
+        p.surcharge = in.real();
+        // Above the excavation the pressure acts on the width Wa, below it on Wp.
+        const double width = p.depth <= set.wall.HFREE ? wall.activeWidth : wall.resistanceWidth;
+        p.total *= width;
+        p.soil *= width;
+        p.surcharge *= width;
+        set.pressure.push_back(p);
+    }
+    if (count > 50 && set.control.units == 1) pressureStep_ = 6;
+    if (count > 50 && set.control.units == 2) pressureStep_ = 4;
+    report_.pressureTable(set.pressure, pressureStep_);
+}
+
+void SetReader::addSurcharges(SetData& set, const SoilState& soil)
+{
+    if (!soil.block.present || soil.block.surcharges.empty()) return;
+    const double wallLength = set.wall.NI * set.wall.h;
+    try {
+        for (PressurePoint& p : set.pressure) {
+            p.surcharge = set.wall.Wa * soil.package.surchargePressure(soil.block, wallLength, set.wall.HFREE, p.depth);
+            p.total = p.soil + p.surcharge;
+        }
+    } catch (const soil::NotAvailable& e) {
+        markUnavailable(e.what());
+    }
+}
+
 void SetReader::loadEarthPressure(SetData& set, StationTables& tables)
 {
     const int code = set.control.earthPressureCode;
     if (code == 0 || set.pressure.empty()) {
         if (code == 0) plot_.noEarthPressure();
-        else plot_.earthPressure(set.pressure, 1);
+        else plot_.earthPressure(set.pressure, pressureStep_);
         return;
     }
-    plot_.earthPressure(set.pressure, 1);
+    plot_.earthPressure(set.pressure, pressureStep_);
 
     const double h = set.wall.h;
     const int NI = set.wall.NI;
@@ -330,16 +395,34 @@ void SetReader::checkBeyondTip(const SetData& set, const StationTables& t)
     if (sum != 0.0) throw InputError(kBeyondEnd);
 }
 
-void SetReader::readCurves(SetData& set)
+void SetReader::readCurves(SetData& set, SoilState& soil)
 {
     CurveContext ctx{in_, report_, plot_, set};
-    if (set.generatesCurves()) {
-        if (set.control.NPYUSER > 0) readUserCurvesBesideGenerated(ctx);
-        markUnavailable("GENERATED P-Y CURVES");
+    if (!set.generatesCurves()) {
+        if (set.control.NPYUSER > 0) readUserCurves(ctx);
+        else plot_.ints({set.control.units, 0});
         return;
     }
-    if (set.control.NPYUSER > 0) readUserCurves(ctx);
-    else plot_.ints({set.control.units, 0});
+    const bool withUserSets = set.control.NPYUSER > 0;
+    if (withUserSets) readUserCurvesBesideGenerated(ctx);
+
+    soil::PyGenerationInput input;
+    input.block = &soil.block;
+    input.units = set.control.units;
+    input.NI = set.wall.NI;
+    input.h = set.wall.h;
+    input.sigvpAtExcavation = soil.package.overburdenAtExcavation();
+    for (const PyModification& m : set.pyModifications) input.modifications.push_back({m.depth, m.pFactor, m.yFactor});
+    for (const UserCurveSet& u : set.userCurves) input.userSets.push_back({u.station, u.y, u.p});
+    try {
+        soil::generateCurves(input, report_.labels, report_.records(), workDir_);
+    } catch (const soil::NotAvailable& e) {
+        markUnavailable(e.what());
+        return;
+    }
+    // The free height of the wall-configuration line governs the rest of the set.
+    set.wall.HFREE = soil.block.wall.freeHeight;
+    readExchangeFile(workDir_ / soil::kExchangeFileName, ctx, withUserSets);
 }
 
 void SetReader::readMomentEiSets(SetData& set)

@@ -12,15 +12,15 @@
 #include "core/set_data.hpp"
 #include "core/stations.hpp"
 #include "io/free_reader.hpp"
+#include "soil/earth_pressure.hpp"
 #include "soil/soil_input.hpp"
 
 namespace orvane::engine {
 
-// The set asks for an analysis that this engine cannot do yet; the message
-// says which.
-class NotAvailable : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// Soil data and package state that outlive one set.
+struct SoilState {
+    soil::SoilBlock block;  // kept until a later set reads another
+    soil::EarthPressurePackage package;
 };
 
 // The ten integers of a set's control line.
@@ -28,14 +28,15 @@ ControlLine readControlLine(io::FreeReader& in);
 
 class SetReader {
 public:
-    SetReader(io::FreeReader& in, Report& report, PlotData& plot, std::filesystem::path workDir)
-        : in_(in), report_(report), plot_(plot), workDir_(std::move(workDir))
+    SetReader(io::FreeReader& in, Report& report, PlotData& plot, io::Records& notes, std::filesystem::path workDir)
+        : in_(in), report_(report), plot_(plot), notes_(notes), workDir_(std::move(workDir))
     {
     }
 
     // Reads the rest of the set; throws InputError or io::DataError on bad
-    // input and NotAvailable after reading a set it cannot analyse.
-    void read(SetData& set, StationTables& tables, soil::SoilBlock& soilBlock);
+    // input, soil::SoilStop when the soil package stops, and
+    // soil::NotAvailable after reading a set it cannot analyse.
+    void read(SetData& set, StationTables& tables, SoilState& soil);
 
 private:
     void readWallLine(SetData& set);
@@ -46,15 +47,20 @@ private:
     void readPyModifications(SetData& set);
     void readUserPressure(SetData& set);
     void readSoilBlock(SetData& set, soil::SoilBlock& soilBlock);
+    void generateEarthPressure(SetData& set, SoilState& soil);
+    void addSurcharges(SetData& set, const SoilState& soil);
     void loadEarthPressure(SetData& set, StationTables& tables);
     void checkBeyondTip(const SetData& set, const StationTables& tables);
-    void readCurves(SetData& set);
+    void readCurves(SetData& set, SoilState& soil);
     void readMomentEiSets(SetData& set);
     void markUnavailable(const std::string& what);
+    int supportCount_ = 0;
+    int pressureStep_ = 1;  // every k-th pressure point is listed
 
     io::FreeReader& in_;
     Report& report_;
     PlotData& plot_;
+    io::Records& notes_;
     std::filesystem::path workDir_;
     std::string unavailable_;
 };

@@ -118,7 +118,7 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
             writeHeader(set);
             report_.labels.select(c.units);
 
-            SetReader reader(in, report_, plot_, workDir_);
+            SetReader reader(in, report_, plot_, notesFile_, workDir_);
             reader.read(set, tables_, soil_);
 
             caseLine(set);
@@ -143,7 +143,7 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
         outcome.end = JobEnd::SoilStop;
         outcome.message = stop.what();
         return;
-    } catch (const NotAvailable& e) {
+    } catch (const soil::NotAvailable& e) {
         report_.inputError(e.what());
         outcome.end = JobEnd::NotAvailable;
         outcome.message = e.what();

@@ -10,6 +10,7 @@
 
 #include "core/control_file.hpp"
 #include "core/engine_api.hpp"
+#include "core/input_reader.hpp"
 #include "core/iteration.hpp"
 #include "core/plot_data.hpp"
 #include "core/report.hpp"
@@ -49,7 +50,7 @@ private:
 
     StationTables tables_;
     Table W_;  // deflections; survive into the next set for its first rigidity update
-    soil::SoilBlock soil_;
+    SoilState soil_;
     Iteration iteration_;
     std::vector<ResultRow> lastRows_;  // results of the last completed set
     int lastUnits_ = 0;

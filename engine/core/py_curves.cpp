@@ -105,30 +105,6 @@ void readUserCurvesBesideGenerated(CurveContext& ctx)
     }
 }
 
-void ExchangeWriter::header(int curveCount, const std::vector<UserCurveSet>& userSets)
-{
-    out_.rec(" " + fortran::freeInt(curveCount));
-    for (const UserCurveSet& u : userSets) {
-        out_.rec(" " + fortran::freeInt(u.station) + " " + fortran::freeInt(static_cast<long long>(u.y.size())));
-        for (size_t j = 0; j < u.y.size(); ++j)
-            out_.rec(" " + fortran::freeInt(static_cast<long long>(j + 1)) + " " + fortran::freeReal(u.p[j]) + " " +
-                     fortran::freeReal(u.y[j]));
-    }
-}
-
-void ExchangeWriter::curveHeader(double depth) { out_.rec(" " + fortran::freeReal(depth) + " 34"); }
-
-void ExchangeWriter::point(int number, double p, double y)
-{
-    out_.rec(fortran::Line().i(5, number).x(1).e(10, 3, p).x(1).e(10, 3, y));
-}
-
-void ExchangeWriter::generated(const GeneratedCurve& c)
-{
-    curveHeader(c.depth);
-    for (int m = 0; m < 34; ++m) point(m < 17 ? m + 1 : m - 16, c.p[static_cast<size_t>(m)], c.y[static_cast<size_t>(m)]);
-}
-
 void readExchangeFile(const std::filesystem::path& path, CurveContext& ctx, bool besideUserSets)
 {
     SetData& set = ctx.set;

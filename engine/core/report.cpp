@@ -125,7 +125,7 @@ void Report::stiffnessHeading()
     out_.blank();
     out_.rec("     FROM TO CONTD     EI         Q        S'        T         R         P");
     out_.blank();
-    const UnitLabels& u = labels;
+    const io::UnitLabels& u = labels;
     out_.rec(Line().x(18).a(u.F4).a("-").a(u.L2).a("**").a("2").x(4).a(u.F4).x(4).a(u.F4).a("/").a(u.L2).x(3)
                  .a(u.L3).a("-").a(u.F3).x(2).a(u.L3).a("-").a(u.F3).x(4).a(u.F4));
 }
@@ -213,7 +213,7 @@ void Report::resultsHeading(const IterationEnd& end)
 
 void Report::resultsTable(const std::vector<ResultRow>& rows)
 {
-    const UnitLabels& u = labels;
+    const io::UnitLabels& u = labels;
     out_.blank();
     out_.rec("   STA I      X         DEFL.       SLOPE      MOMENT      SHEAR    NET REACT/STA    EI ");
     out_.rec(Line().x(12).a(u.L3).x(9).a(u.L3).x(19).a(u.F3).a("-").a(u.L2).x(7).a(u.F4).x(8).a(u.F4).x(7)

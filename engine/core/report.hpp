@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/set_data.hpp"
-#include "core/unit_labels.hpp"
+#include "io/unit_labels.hpp"
 #include "io/records.hpp"
 
 namespace orvane::engine {
@@ -48,7 +48,8 @@ class Report {
 public:
     explicit Report(io::Records& out) : out_(out) {}
 
-    UnitLabels labels = UnitLabels::generic();
+    io::UnitLabels labels = io::UnitLabels::generic();
+    io::Records& records() { return out_; }
 
     void blank(int n = 1) { out_.blank(n); }
     void rec(const std::string& s) { out_.rec(s); }

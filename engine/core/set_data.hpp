@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "soil/soil_input.hpp"
 
 namespace orvane::engine {
 
@@ -96,7 +95,6 @@ struct SetData {
     double lastSupportDepth = 0;
     std::vector<PressurePoint> pressure;  // as loaded (force per unit length of wall)
     std::vector<PyModification> pyModifications;
-    soil::SoilBlock soilBlock;
     std::vector<UserCurveSet> userCurves;
     std::vector<PyCurve> curves;
     std::vector<MeiSet> mei;

@@ -1,12 +1,13 @@
 #pragma once
-// A stop inside the soil package: the job ends at once, the files keep what
-// was written, and the entry returns to its caller.
+// Ends of a job inside the soil package.
 
 #include <stdexcept>
 #include <string>
 
 namespace orvane::soil {
 
+// A stop: the job ends at once, the files keep what was written, and the entry
+// returns to its caller.
 class SoilStop : public std::runtime_error {
 public:
     SoilStop(std::string code, const std::string& message) : std::runtime_error(message), code_(std::move(code)) {}
@@ -14,6 +15,13 @@ public:
 
 private:
     std::string code_;
+};
+
+// The set asks for a part of the soil package that this engine cannot do yet;
+// the message names it.
+class NotAvailable : public std::runtime_error {
+public:
+    explicit NotAvailable(const std::string& what) : std::runtime_error(what) {}
 };
 
 }  // namespace orvane::soil

@@ -23,8 +23,8 @@ SetAnalysis analyse(const std::string& text)
         io::FreeReader reader(in);
         a.set.control = engine::readControlLine(reader);
         report.labels.select(a.set.control.units);
-        soil::SoilBlock soil;
-        engine::SetReader(reader, report, plot, folder.dir()).read(a.set, a.tables, soil);
+        engine::SoilState soil;
+        engine::SetReader(reader, report, plot, notesFile, folder.dir()).read(a.set, a.tables, soil);
         a.W.fill(0);
         engine::Iteration iteration;
         a.end = iteration.run(a.set, a.tables, a.W, notesFile);

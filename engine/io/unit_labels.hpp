@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace orvane::engine {
+namespace orvane::io {
 
 struct UnitLabels {
     std::string L3, F4, L2, F3;
@@ -20,4 +20,4 @@ struct UnitLabels {
     }
 };
 
-}  // namespace orvane::engine
+}  // namespace orvane::io

@@ -1,0 +1,46 @@
+#pragma once
+// Writing the p-y exchange file "soildata": the curve count, the user curve
+// sets (scaled by their multipliers) and then one 34-point record per
+// generated curve. The engine core reads it back into its curve table.
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "io/records.hpp"
+
+namespace orvane::soil {
+
+inline constexpr const char* kExchangeFileName = "soildata";
+
+// A user curve set as it goes into the exchange file.
+struct ExchangeUserSet {
+    int station = 0;
+    std::vector<double> y;  // y-multiplier applied
+    std::vector<double> p;  // p-multiplier applied
+};
+
+// One generated curve: 34 points, two halves of 17 each starting at the origin
+// (points 1-17 the excavation side, 18-34 the backfill side).
+struct GeneratedCurve {
+    double depth = 0;  // below the top of the wall
+    std::array<double, 34> p{};
+    std::array<double, 34> y{};
+};
+
+class ExchangeWriter {
+public:
+    bool open(const std::filesystem::path& path) { return out_.open(path); }
+    void close() { out_.close(); }
+    void header(int curveCount, const std::vector<ExchangeUserSet>& userSets);
+    void curveHeader(double depth);  // free format: the depth and the count 34
+    // The common point form of the generators: I5, 1X, E10.3, 1X, E10.3.
+    void point(int number, double p, double y);
+    void record(const fortran::Line& line) { out_.rec(line); }
+    void generated(const GeneratedCurve& c);
+
+private:
+    io::Records out_;
+};
+
+}  // namespace orvane::soil
