@@ -1,0 +1,82 @@
+#include "model/TProjectTables.hpp"
+#include "model/TUnits.hpp"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace orvane {
+namespace {
+
+TEST(TProjectTables, TablesHaveTheirIdentifiersCaptionsAndLimits)
+{
+    TProjectTables t;
+    const std::tuple<TGridTable*, int, const char*, int, int, int> cases[] = {
+        {&t.PileSect, 15, "Wall Stiffness", 1, 10, 4},
+        {&t.SoilLayer, 0, "Specify Deflection and Slope on Wall", 1, 10, 4},
+        {&t.BoundCond, 123, "Concentrated Loads on Wall", 1, 20, 6},
+        {&t.SoilStrength, 4, "Lateral Spring and Rotation Spring", 1, 20, 5},
+        {&t.TiebackTable1, 77, "Tieback (ground anchor) Table", 1, 20, 7},
+        {&t.PYMod, 16, "p-y Modification Factors", 2, 30, 3},
+        {&t.DistLoad, 22, "Distributed Loads", 2, 100, 2},
+        {&t.LongDist, 104, "Distributed Load (Long-Term)", 1, 0, 2},
+        {&t.SurchargeTable, 23, "Surcharge Loads", 1, 20, 4},
+        {&t.NewSoil, 19, "Soil Layers", 1, 10, 3},
+        {&t.LongSoil, 44, "Soil Layers (Long-Term)", 1, 10, 3},
+        {&t.TblClay1, 18, "Clay", 2, 2, 5},
+        {&t.TblSand1, 17, "Sand", 2, 2, 4},
+        {&t.TblSilt1, 29, "Silt", 2, 2, 6},
+        {&t.TblRock1, 30, "Strong Rock", 2, 2, 2},
+        {&t.TblRock2, 31, "Weak Rock", 2, 2, 5},
+        {&t.PYCurves2, 37, "Sets of Ext. p-y Curves", 2, 30, 4},
+        {&t.PYCurve2, 38, "External p-y Curve", 2, 17, 2},
+        {&t.MEICurves2, 36, "Nonlinear Moment vs EI Curves", 1, 20, 3},
+        {&t.Rows2, 0, "Moment and EI data", 1, 100, 2},
+    };
+    for (const auto& [table, identifier, caption, minRows, maxRows, columns] : cases) {
+        SCOPED_TRACE(caption);
+        EXPECT_EQ(table->identifier(), identifier);
+        EXPECT_EQ(table->caption(), caption);
+        EXPECT_EQ(table->minRows(), minRows);
+        EXPECT_EQ(table->maxRows(), maxRows);
+        EXPECT_EQ(table->columnCount(), columns);
+        EXPECT_EQ(table->rowCount(), minRows);
+    }
+}
+
+TEST(TProjectTables, ColumnsShowTheirUnits)
+{
+    TProjectTables t;
+    const std::tuple<TGridTable*, int, size_t, const char*> cases[] = {
+        {&t.PileSect, 3, 0, "Flexural Stiffness (EI) (lbs-in^2)  "},
+        {&t.SoilStrength, 4, 1, "Stiff. (lbs-in/RAD.)  "},
+        {&t.TiebackTable1, 1, 1, "of steel rod, (in^2)  "},
+        {&t.TiebackTable1, 4, 1, "horizontal, (DEG.)  "},
+        {&t.DistLoad, 1, 0, "Lateral distributed line load, (lbs/ft)  "},
+        {&t.TblClay1, 0, 1, "Weight, (lbs/ft^3)  "},
+        {&t.TblClay1, 1, 1, "Strength, (lbs/ft^2)  "},
+        {&t.TblRock1, 1, 1, "Strength, (lbs/in^2)  "},
+        {&t.PYCurve2, 0, 0, "Lateral Deflection, y (*) (in)  "},
+        {&t.Rows2, 1, 0, "Flexural rigidity (lbs-in^2)  "},
+    };
+    for (const auto& [table, column, line, text] : cases)
+        EXPECT_EQ(table->column(column).captionLine(line, TUnits::kEnglish), text);
+}
+
+TEST(TProjectTables, CurveSetsOwnChartCurves)
+{
+    TProjectTables t;
+    auto* curve = dynamic_cast<TGridTableChart*>(t.PYCurves2.cell(1, 0).subTable());
+    ASSERT_NE(curve, nullptr);
+    EXPECT_EQ(curve->caption(), "External p-y Curve");
+    EXPECT_TRUE(curve->chartShown());
+    auto* moments = dynamic_cast<TGridTableChart*>(t.MEICurves2.cell(2, 0).subTable());
+    ASSERT_NE(moments, nullptr);
+    EXPECT_EQ(moments->caption(), "Moment and EI data");
+    // Identifier 0 of the chart tables does not clash with the restraints table.
+    EXPECT_EQ(t.SoilLayer.identifier(), t.Rows2.identifier());
+    EXPECT_EQ(t.PYCurves2.cell(2, 0).asReal(), 1.0);
+}
+
+}  // namespace
+}  // namespace orvane
