@@ -157,8 +157,10 @@ void TDataFileReader::readWallLine()
     d.MaxDeflection = words_.readReal();
     d.Tolerance = words_.readReal();
     d.WallHeight = words_.readReal();
-    // Wa is taken from the wall-configuration line.
-    if (features_.tiebacks) words_.readReal();
+    // The engine's tieback formulas use this Wa, and a file without a
+    // wall-configuration line has no other: keep it (that line, when present,
+    // gives it again).
+    if (features_.tiebacks) d.ActiveWidth = words_.readReal();
 }
 
 void TDataFileReader::readTables(const Counts& counts, bool longTerm)

@@ -79,6 +79,7 @@ std::optional<std::string> TStages::setCount(int count)
         if (k == 1 && m > 1 && d.CurrentStage != 1) {
             d.CurrentStage = 1;
             keepFirst(loadStage());
+            d.StageCount = k;  // the stage file read carries the old count
         }
         d.CurrentStage = 1;
     }

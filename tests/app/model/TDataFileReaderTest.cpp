@@ -156,6 +156,23 @@ TEST(TDataFileReader, PYGenerationWithoutEarthPressureStaysOn)
     EXPECT_NE(written.find("\r\n4 480 \r\n"), std::string::npos) << written;
 }
 
+TEST(TDataFileReader, TheWallLineWidthIsKeptWithoutAConfigurationLine)
+{
+    const char* const tiebackOnly =
+        "Tieback without soil\r\n"
+        "1 0\t1\t0\t0\t0 0 1 0 1\r\n"
+        "40 12\t10\t0.00001\t180\t12\r\n"
+        "0\t40\t1\t4.5E9\r\n"
+        "0\r\n"
+        "0\r\n"
+        "60\t1.5\t29000000\t20\t15\t8\t50000\r\n"
+        "0\r\n";
+    TProject project;
+    ASSERT_FALSE(TDataFileReader::readProjectText(project, tiebackOnly, TLayout::Current));
+    EXPECT_EQ(project.data().ActiveWidth, 12.0);
+    EXPECT_EQ(TDataFileWriter(project).dataFileText(), tiebackOnly);
+}
+
 TEST(TDataFileReader, AnUnknownSoilTypeStopsTheRead)
 {
     TProject project;

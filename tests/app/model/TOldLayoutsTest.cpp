@@ -7,27 +7,18 @@
 #include "model/TStages.hpp"
 #include "model/TTextFile.hpp"
 
+#include "FileText.hpp"
 #include "ProjectDump.hpp"
 #include "TestFolder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <tuple>
 
 namespace orvane {
 namespace {
 
 const std::filesystem::path kData = MODEL_TEST_DATA;
-
-std::string contents(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 TEST(OldLayouts, ReadIntoTheSameProjectAsTheirCurrentEquivalent)
 {
@@ -45,7 +36,7 @@ TEST(OldLayouts, ReadIntoTheSameProjectAsTheirCurrentEquivalent)
         EXPECT_EQ(dumpProject(fromOld), dumpProject(fromCurrent));
         EXPECT_FALSE(fromOld.data().Layout2015);
         // Written again, the old file is the current-layout file.
-        EXPECT_EQ(TDataFileWriter(fromOld).dataFileText(), contents(kData / current));
+        EXPECT_EQ(TDataFileWriter(fromOld).dataFileText(), fileText(kData / current));
     }
 }
 
@@ -60,7 +51,7 @@ TEST(OldLayouts, TheSingleSurchargeOfOlderFilesBecomesThreeRows)
               "  2: 2 100 36 24\n"
               "  3: 3 1.5 36 24\n");
     // Without a distance there is no surcharge.
-    std::string text = contents(kData / "wall-b.ovd");
+    std::string text = fileText(kData / "wall-b.ovd");
     text.replace(text.find("0.5\t36\t"), 7, "0.5\t0\t");
     ASSERT_FALSE(TDataFileReader::readProjectText(project, text, TLayout::V30));
     EXPECT_FALSE(project.data().UseSurcharges);
@@ -82,7 +73,7 @@ TEST(OldLayouts, LayoutsFollowTheExtensionOrTheFileType)
 // current layout when it is opened.
 TEST(OldLayouts, OpeningAStagedOldFileConvertsItsStageFiles)
 {
-    const std::string stage = contents(kData / "wall-a.ov4d");
+    const std::string stage = fileText(kData / "wall-a.ov4d");
     std::string first = stage;
     first.replace(first.find("1 1 1 0 2 2 2 1 1"), 17, "1 1 1 0 2 2 2 2 1");
     first.replace(first.rfind("0\r\n"), 3, "1\r\n");
@@ -93,7 +84,7 @@ TEST(OldLayouts, OpeningAStagedOldFileConvertsItsStageFiles)
 
     TestFolder folder;
     const auto path = folder.path() / "staged.ov4d";
-    std::ofstream(path, std::ios::binary) << first << second;
+    writeFileText(path, first + second);
     TProject project;
     ASSERT_EQ(TProjectFiles::open(project, path, TLayout::V2013), std::nullopt);
     EXPECT_EQ(project.data().StageCount, 2);
@@ -101,11 +92,11 @@ TEST(OldLayouts, OpeningAStagedOldFileConvertsItsStageFiles)
     EXPECT_EQ(project.data().Title, "Old layout wall A");
     EXPECT_FALSE(project.isModified());
 
-    std::string expectedFirst = contents(kData / "wall-a.ov5d");
+    std::string expectedFirst = fileText(kData / "wall-a.ov5d");
     expectedFirst.replace(expectedFirst.find("1 1\t1\t0\t2\t2 2 1 1 0"), 19, "1 1\t1\t0\t2\t2 2 2 1 0");
     expectedFirst.replace(expectedFirst.rfind("0\r\n"), 3, "1\r\n");
-    EXPECT_EQ(contents(TStageFiles::name(path, 1)), expectedFirst);
-    const std::string secondConverted = contents(TStageFiles::name(path, 2));
+    EXPECT_EQ(fileText(TStageFiles::name(path, 1)), expectedFirst);
+    const std::string secondConverted = fileText(TStageFiles::name(path, 2));
     EXPECT_EQ(secondConverted.substr(0, 15), " Stage No : 2\r\n");
     EXPECT_NE(secondConverted.find("\r\n40 12\t10\t0.00001\t240\t12\r\n"), std::string::npos) << secondConverted;
     EXPECT_NE(secondConverted.find("\r\n240\t12\t12\t120"), std::string::npos);
