@@ -39,63 +39,76 @@ Linearised linearise(const PyCurve& c, double w, bool& offCurve)
     return L;
 }
 
+namespace {
+
+// Adds the straight-line reactions of the stretch from curve `co` (station j0)
+// to curve `ck` (station j1) at the stations j0..j1, cut at the tip.
+void loadStretch(const PyCurve& co, const PyCurve& ck, int j0, int NI, const Table& W, Table& Qw, Table& Sw,
+                 bool& offCurve)
+{
+    const int span = ck.station - j0;
+    int j1 = ck.station;
+    if (span == 0) {
+        if (j0 > NI) return;
+    } else {
+        if (j0 >= NI) return;
+        if (j1 > NI) j1 = NI;
+    }
+    double q0 = 0, k0 = 0, q1 = 0, k1 = 0;
+    for (int j = j0; j <= j1; ++j) {
+        const double w = W(j);
+        const Linearised lo = linearise(co, w, offCurve);
+        const Linearised lk = linearise(ck, w, offCurve);
+        const double frac = span == 0 ? 0.0 : static_cast<double>(j - j0) / span;
+        const double q = (lk.q - lo.q) * frac + lo.q;
+        const double s = (lk.k - lo.k) * frac + lo.k;
+        Qw(j) += q;
+        Sw(j) += s;
+        if (j == j0) q0 = q, k0 = s;
+        if (j == j1) q1 = q, k1 = s;
+    }
+    if (span > 0) {
+        Qw(j0) -= 0.5 * q0;
+        Sw(j0) -= 0.5 * k0;
+        Qw(j1) -= 0.5 * q1;
+        Sw(j1) -= 0.5 * k1;
+    }
+}
+
+}  // namespace
+
 void loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& W, Table& Qw, Table& Sw,
                        bool& offCurve)
 {
     size_t open = 0;
     int start = 0;
     int previousFlag = 0;
+    bool openLoaded = false;  // whether the opening curve has entered a loaded stretch
     for (size_t k = 0; k < curves.size(); ++k) {
         const PyCurve& ck = curves[k];
         if (previousFlag == 0) {
             open = k;
             start = ck.station;
+            openLoaded = false;
             if (ck.flag == 1) {
                 previousFlag = 1;
                 continue;
             }
         }
-        const int j0 = start;
-        const int span = ck.station - j0;
+        const int span = ck.station - start;
         if (span < 0) throw InputError(kNotInOrder);
         if (span == 0 && k != open) continue;  // a second curve at one station adds nothing
-
-        const PyCurve& co = curves[open];
-        int j1 = ck.station;
-        bool load = true;
-        if (span == 0) {
-            load = j0 <= NI;
-        } else {
-            load = j0 < NI;
-            if (j1 > NI) j1 = NI;
-        }
-        if (load) {
-            double q0 = 0, k0 = 0, q1 = 0, k1 = 0;
-            for (int j = j0; j <= j1; ++j) {
-                const double w = W(j);
-                const Linearised lo = linearise(co, w, offCurve);
-                const Linearised lk = linearise(ck, w, offCurve);
-                const double frac = span == 0 ? 0.0 : static_cast<double>(j - j0) / span;
-                const double q = (lk.q - lo.q) * frac + lo.q;
-                const double s = (lk.k - lo.k) * frac + lo.k;
-                Qw(j) += q;
-                Sw(j) += s;
-                if (j == j0) q0 = q, k0 = s;
-                if (j == j1) q1 = q, k1 = s;
-            }
-            if (span > 0) {
-                Qw(j0) -= 0.5 * q0;
-                Sw(j0) -= 0.5 * k0;
-                Qw(j1) -= 0.5 * q1;
-                Sw(j1) -= 0.5 * k1;
-            }
-        }
+        loadStretch(curves[open], ck, start, NI, W, Qw, Sw, offCurve);
         if (ck.flag == 1) {
             open = k;
             start = ck.station;
+            openLoaded = true;
         }
         previousFlag = ck.flag;
     }
+    // A curve below the excavation that no later curve follows would load
+    // nothing at all: it acts at its own station.
+    if (previousFlag == 1 && !openLoaded) loadStretch(curves[open], curves[open], start, NI, W, Qw, Sw, offCurve);
 }
 
 void updateRigidity(const std::vector<MeiSet>& sets, double h, const Table& W, Table& EI)
