@@ -94,7 +94,7 @@ const std::string& FreeReader::nextToken()
         item_ = 0;
         std::string tok;
         for (char c : line) {
-            if (c == ' ' || c == '\t' || c == ',') {
+            if (c == ' ' || c == '\t' || c == ',' || c == '\r') {
                 if (!tok.empty()) tokens_.push_back(std::move(tok)), tok.clear();
             } else {
                 tok += c;

@@ -17,6 +17,15 @@ private:
     std::string code_;
 };
 
+// The set's data cannot be analysed as given: the job writes the message into
+// the report and ends in order, like any other input error.
+class InputRejected : public std::runtime_error {
+public:
+    explicit InputRejected(const std::string& message) : std::runtime_error(message) {}
+};
+
+inline constexpr const char* kStorageExceeded = "TOO MUCH DATA FOR AVAILABLE STORAGE";
+
 // The set asks for a part of the soil package that this engine cannot do yet;
 // the message names it.
 class NotAvailable : public std::runtime_error {

@@ -33,9 +33,9 @@ std::vector<std::string> lines(const std::string& text)
 std::string crlf(const std::string& text)
 {
     std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
     }
     return out;
 }

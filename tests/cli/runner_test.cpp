@@ -1,0 +1,90 @@
+// orvane-run as a user runs it: output, exit status, files beside the data
+// file, and nothing left behind in the temporary folder.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "job_fixture.hpp"
+
+namespace fs = std::filesystem;
+using namespace orvane::test;
+
+namespace {
+
+struct CommandRun {
+    int status = -1;
+    std::string output;
+};
+
+CommandRun runCommand(const std::string& command)
+{
+    CommandRun r;
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
+    const int s = pclose(p);
+    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+const fs::path kRunner = fs::path(ORVANE_BIN_DIR) / "orvane-run";
+
+}  // namespace
+
+TEST(Runner, AnalysesExamplesAndPrintsASummaryPerSet)
+{
+    JobFolder work;
+    const fs::path tmp = work.dir() / "tmp";
+    fs::create_directories(tmp);
+    for (const char* name : {"cantilever-user-py.ov5d", "short-long-term.ov5d"})
+        fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "examples" / name, work.dir() / name);
+    const CommandRun r = runCommand("TMPDIR=" + tmp.string() + " " + kRunner.string() + " " + (work.dir() / "cantilever-user-py.ov5d").string() +
+                      " " + (work.dir() / "short-long-term.ov5d").string());
+    EXPECT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find("  set 1: iteration"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("  set 2: iteration"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("converged"), std::string::npos);
+    EXPECT_NE(r.output.find("max deflection"), std::string::npos);
+    EXPECT_NE(r.output.find("max moment"), std::string::npos);
+    EXPECT_NE(r.output.find("max shear"), std::string::npos);
+    for (const char* ext : {".ov5o", ".ov5p", ".ov5r"})
+        EXPECT_TRUE(fs::exists((work.dir() / "cantilever-user-py").replace_extension(ext))) << ext;
+    EXPECT_TRUE(fs::is_empty(tmp)) << "a run folder was left behind";
+}
+
+TEST(Runner, FailedJobGivesANonZeroStatusAndTheMessage)
+{
+    JobFolder work;
+    std::ofstream(work.data(), std::ios::binary) << crlf("Bad\n1 0 1 0 0 0 0 1 0 0\n408 12 10 1E-05 0 12\n");
+    const CommandRun r = runCommand(kRunner.string() + " " + work.data().string());
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.output.find("TOO MUCH DATA FOR AVAILABLE STORAGE"), std::string::npos) << r.output;
+}
+
+TEST(Runner, MissingLibraryNamesThePathTried)
+{
+    JobFolder work;
+    const fs::path lonely = work.dir() / "bin" / "orvane-run";
+    fs::create_directories(lonely.parent_path());
+    fs::copy_file(kRunner, lonely);
+    std::ofstream(work.data(), std::ios::binary) << crlf("T\n1 0 1 0 0 0 0 1 0 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n0\n");
+    const CommandRun r = runCommand(lonely.string() + " " + work.data().string());
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.output.find((lonely.parent_path() / "libOrvaneEngine.so").string()), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(work.dir() / "wall.ov5o"));
+}
+
+TEST(Runner, NoArgumentsPrintsUsage)
+{
+    const CommandRun r = runCommand(kRunner.string());
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.output.find("usage: orvane-run"), std::string::npos);
+}
