@@ -1,44 +1,42 @@
-// orvane-run: analyses data files with the engine library that lies beside
-// this program, one fresh private run folder per file, and prints a summary
-// per analysed set. Exits non-zero when any job failed.
-
-#include <dlfcn.h>
-#include <unistd.h>
+// orvane-run: analyses data files through the main program's run command
+// (project check, control file in a fresh private run folder, the engine
+// library beside this program), and prints a summary per analysed set. Exits
+// non-zero when any job failed. With --convert it rewrites a data file of
+// any layout in the current one.
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "run_folder.hpp"
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
+#include "model/TProject.hpp"
+#include "model/TProjectFiles.hpp"
+#include "model/TRunCommand.hpp"
+#include "model/TStageFiles.hpp"
 #include "summary.hpp"
 
 namespace fs = std::filesystem;
+using namespace orvane;
 using namespace orvane::cli;
 
 namespace {
 
-using EntryFn = int32_t (*)(int32_t);
-
-fs::path programFolder()
-{
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path() : exe.parent_path();
-}
+const char* const kUsage =
+    "usage: orvane-run FILE.ov5d [FILE.ov5d ...]\n"
+    "       orvane-run --convert OLD NEW [--layout 2015|2013|3.0|2.0]\n";
 
 fs::path withExtension(fs::path p, const char* ext) { return p.replace_extension(ext); }
 
-void writeControlFile(const fs::path& folder, const fs::path& data)
+// Messages of the model break lines with CR; here every line is indented.
+std::string indented(const std::string& message)
 {
-    std::ofstream out(folder / "names.dat", std::ios::binary);
-    const char* crlf = "\r\n";
-    out << "2015.5.8" << crlf << crlf << ", " << crlf << "0" << crlf << data.string() << crlf
-        << withExtension(data, ".ov5o").string() << crlf << withExtension(data, ".ov5p").string() << crlf
-        << withExtension(data, ".ov5r").string() << crlf;
-    if (!out) throw std::runtime_error("Cannot write the control file in " + folder.string());
+    std::string text = "  ";
+    for (char c : message) text += c == '\r' ? std::string("\n  ") : std::string(1, c);
+    return text;
 }
 
 const char* resultText(int32_t r)
@@ -54,39 +52,8 @@ const char* resultText(int32_t r)
     }
 }
 
-// Runs one data file; returns true when the job completed.
-bool runOne(const fs::path& libraryPath, const fs::path& dataArg)
+void printSummary(const fs::path& data, int32_t result)
 {
-    std::error_code ec;
-    const fs::path data = fs::absolute(dataArg, ec);
-    std::cout << data.string() << "\n";
-    if (!fs::is_regular_file(data, ec)) {
-        std::cout << "  cannot read the data file\n";
-        return false;
-    }
-    void* lib = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!lib) {
-        std::cout << "  cannot load the engine library " << libraryPath.string() << ": " << dlerror() << "\n";
-        return false;
-    }
-    auto entry = reinterpret_cast<EntryFn>(dlsym(lib, "_IORVANE"));
-    if (!entry) {
-        std::cout << "  the engine library " << libraryPath.string() << " has no entry _IORVANE\n";
-        dlclose(lib);
-        return false;
-    }
-    int32_t result = 4;
-    {
-        RunFolder folder;
-        writeControlFile(folder.path(), data);
-        // The engine reads its control file from the current folder.
-        const fs::path previous = fs::current_path();
-        fs::current_path(folder.path());
-        result = entry(8);
-        fs::current_path(previous);
-    }
-    dlclose(lib);
-
     const fs::path report = withExtension(data, ".ov5o");
     std::vector<SetResult> sets = readReportSets(report);
     readPlotExtremes(withExtension(data, ".ov5p"), sets);
@@ -95,26 +62,97 @@ bool runOne(const fs::path& libraryPath, const fs::path& dataArg)
     if (result != 0)
         for (const std::string& e : readReportErrors(report)) std::cout << "  " << e << "\n";
     std::cout << "  report: " << report.string() << "\n";
-    return result == 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Runs one data file as it is on disk; returns true when the job completed.
+bool runOne(const TRunCommand& command, const fs::path& dataArg)
 {
-    if (argc < 2) {
-        std::cerr << "usage: orvane-run FILE.ov5d [FILE.ov5d ...]\n";
-        return 2;
+    std::error_code ec;
+    const fs::path data = fs::absolute(dataArg, ec);
+    std::cout << data.string() << "\n";
+    if (!fs::is_regular_file(data, ec)) {
+        std::cout << "  cannot read the data file\n";
+        return false;
     }
-    const fs::path libraryPath = programFolder() / "libOrvaneEngine.so";
+    // The project check works on the project as read; the engine reads the
+    // file itself and reports what it finds wrong in it, so a file the model
+    // reads only in part still goes to the engine.
+    TProject project;
+    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current))
+        std::cout << "  the data file is read in part:\n" << indented(*error) << "\n";
+    const TRunOutcome outcome = command.run(project);
+    if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
+        printSummary(data, outcome.engineResult);
+        return outcome.engineResult == 0;
+    }
+    std::cout << indented(outcome.message) << "\n";
+    if (!outcome.detail.empty()) std::cout << "  " << outcome.detail << "\n";
+    return false;
+}
+
+int analyse(const std::vector<std::string>& files)
+{
+    const TRunCommand command;
     bool allGood = true;
-    for (int k = 1; k < argc; ++k) {
+    for (const std::string& file : files) {
         try {
-            allGood = runOne(libraryPath, argv[k]) && allGood;
+            allGood = runOne(command, file) && allGood;
         } catch (const std::exception& e) {
             std::cout << "  " << e.what() << "\n";
             allGood = false;
         }
     }
     return allGood ? 0 : 1;
+}
+
+// Reads OLD in its layout (the extension decides unless --layout names one)
+// and writes NEW in the current layout. A staged project's stage files are
+// made only for the conversion and removed afterwards.
+int convert(std::vector<std::string> args)
+{
+    std::optional<TLayout> layout;
+    for (size_t k = 0; k + 1 < args.size(); ++k) {
+        if (args[k] != "--layout") continue;
+        layout = TLayouts::byName(args[k + 1]);
+        if (!layout) {
+            std::cerr << "unknown layout " << args[k + 1] << "\n" << kUsage;
+            return 2;
+        }
+        args.erase(args.begin() + static_cast<long>(k), args.begin() + static_cast<long>(k) + 2);
+        break;
+    }
+    if (args.size() != 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const fs::path from = fs::absolute(args[0]);
+    const fs::path to = fs::absolute(args[1]);
+    TProject project;
+    if (const auto error = TProjectFiles::open(project, from, layout.value_or(TLayouts::forPath(from)))) {
+        std::cerr << from.string() << ":\n" << indented(*error) << "\n";
+        TStageFiles::remove(from, 1, TStageFiles::kMaxStages);
+        return 1;
+    }
+    TProjectFiles::saveAs(project, to);
+    if (project.data().StageCount > 1) TStageFiles::remove(to, 1, TStageFiles::kMaxStages);
+    std::cout << from.string() << " -> " << to.string() << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    try {
+        if (args.front() == "--convert") return convert({args.begin() + 1, args.end()});
+        return analyse(args);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
 }
