@@ -134,6 +134,18 @@ TEST_F(StagesTest, SwitchingSavesTheStageAndKeepsTheModifiedState)
     EXPECT_NE(stageText(2).find("\t2E9\r\n"), std::string::npos);
 }
 
+TEST_F(StagesTest, AReloadedStageKeepsItsTrapezoidalEarthPressure)
+{
+    project.setEarthPressureChoice(3);
+    project.data().GeneratedEarthPressure = true;  // as read from a file
+    project.setOption(TOption::GeneratePYCurves, false);
+    ASSERT_EQ(stages.setCount(2), std::nullopt);
+    ASSERT_EQ(stages.switchTo(2), std::nullopt);
+    ASSERT_EQ(stages.switchTo(1), std::nullopt);
+    stages.saveCurrentStage();
+    EXPECT_EQ(controlLine(stageText(1)), "1 0\t1\t0\t3\t0 0 2 0 0");
+}
+
 TEST_F(StagesTest, SwitchingToTheCurrentStageDoesNothing)
 {
     ASSERT_EQ(stages.setCount(2), std::nullopt);
