@@ -125,10 +125,13 @@ TEST(Robustness, GarbageAndWildNumbersEndInOrder)
         const auto outcome = job.run(text);
         SCOPED_TRACE(text);
         EXPECT_EQ(lines(job.report()).back(), "     END OF ANALYSIS" + std::string(29, ' '));
-        if (outcome.end == JobEnd::Completed)
-            for (const auto& b : resultsBlocks(job.plot(), 1))
-                for (const auto& r : b.rows)
+        if (outcome.end == JobEnd::Completed) {
+            for (const auto& b : resultsBlocks(job.plot(), 1)) {
+                for (const auto& r : b.rows) {
                     for (double v : r) EXPECT_FALSE(std::isnan(v));
+                }
+            }
+        }
     }
 }
 

@@ -160,6 +160,18 @@ TEST(InputErrors, MessagesThatEndTheJob)
         {"1 0 1 0 0 0 0 1 0 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n1\n1.0 0 0 5 0 0\n",
          "ERROR -- INVALID INTEGER \"1.0\" IN LINE 5, ITEM 1 OF THE DATA FILE"},
         {withStiffness(10, 1, "0 10 1 1E9\n", "0\n0\n"), "no error"},
+        {withStiffness(10, 1, "0 10 1 1E9\n", "51\n"), "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        {"1 0 1 0 1 0 0 1 0 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n2001\n", "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        {"1 0 1 0 0 1 64 1 0 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n", "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        {"1 0 1 0 0 1 1 1 0 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n5 35 1 1\n", "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        {"1 0 1 0 0 1 1 1 0 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n5 1 1 1\n0 0\n",
+         "ERROR -- A P-Y CURVE NEEDS AT LEAST TWO POINTS"},
+        {"1 0 1 0 0 0 0 1 21 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n", "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        {"1 0 1 0 0 0 0 1 1 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n0 10 101\n", "TOO MUCH DATA FOR AVAILABLE STORAGE"},
+        {"1 0 1 0 0 0 0 1 1 0\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n0 11 2\n0 1\n1 1\n",
+         "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END"},
+        {"1 0 1 0 0 0 0 1 0 1\n10 12 10 1E-05 0 12\n0 10 1 1E9\n0\n0\n5 1 1 0 0 0 100\n",
+         "ERROR -- TIEBACK SPACING AND UNBONDED LENGTH MUST BE GREATER THAN ZERO"},
         {withStiffness(10, 1, "0 10 1 1E9\n", "0\n"), "ERROR -- UNEXPECTED END OF THE DATA FILE AFTER LINE 4"},
     };
     for (const Case& c : cases) EXPECT_EQ(errorOf(c.text), c.message) << c.text;
