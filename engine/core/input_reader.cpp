@@ -308,9 +308,8 @@ void SetReader::generateEarthPressure(SetData& set, SoilState& soil)
     input.lastSupportDepth = set.lastSupportDepth;
     try {
         soil.package.generate(input, report_.labels, report_.records(), notes_, workDir_);
-    } catch (const soil::NotAvailable& e) {
-        markUnavailable(e.what());
-        return;
+    } catch (const soil::InputRejected& e) {
+        throw InputError(e.what());
     }
 
     std::ifstream file(workDir_ / soil::kPressureFileName, std::ios::binary);
@@ -341,15 +340,17 @@ void SetReader::generateEarthPressure(SetData& set, SoilState& soil)
 
 void SetReader::addSurcharges(SetData& set, const SoilState& soil)
 {
-    if (!soil.block.present || soil.block.surcharges.empty()) return;
+    // Only a soil block read with this set brings surcharges; one kept from an
+    // earlier set belongs to another analysis.
+    if (!set.generatesCurves() || soil.block.surcharges.empty()) return;
     const double wallLength = set.wall.NI * set.wall.h;
     try {
         for (PressurePoint& p : set.pressure) {
             p.surcharge = set.wall.Wa * soil.package.surchargePressure(soil.block, wallLength, set.wall.HFREE, p.depth);
             p.total = p.soil + p.surcharge;
         }
-    } catch (const soil::NotAvailable& e) {
-        markUnavailable(e.what());
+    } catch (const soil::InputRejected& e) {
+        throw InputError(e.what());
     }
 }
 
@@ -419,6 +420,8 @@ void SetReader::readCurves(SetData& set, SoilState& soil)
     } catch (const soil::NotAvailable& e) {
         markUnavailable(e.what());
         return;
+    } catch (const soil::InputRejected& e) {
+        throw InputError(e.what());
     }
     // The free height of the wall-configuration line governs the rest of the set.
     set.wall.HFREE = soil.block.wall.freeHeight;

@@ -2,18 +2,13 @@
 
 #include <array>
 
+#include "io/banner.hpp"
+
 namespace orvane::engine {
 
 using fortran::Line;
 
-void Report::banner(std::string_view framed, bool blankAfter)
-{
-    out_.blank(2);
-    out_.rec(Line().x(6).rep(50, '*'));
-    out_.rec(Line().x(6).a(framed));
-    out_.rec(Line().x(6).rep(50, '*'));
-    if (blankAfter) out_.blank();
-}
+void Report::banner(std::string_view framed, bool blankAfter) { io::banner(out_, framed, blankAfter); }
 
 void Report::titleBlock(std::string_view version)
 {
