@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev gfortran)
+packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev gfortran
+          qt6-base-dev libqt6opengl6-dev libgl-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

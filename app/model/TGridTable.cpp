@@ -15,6 +15,7 @@ TGridTable::TGridTable(TTableRegistry& registry, bool registered) : registry_(&r
 
 TGridTable::~TGridTable()
 {
+    registry_->tableDestroyed(*this);
     if (registered_) registry_->remove(*this);
 }
 

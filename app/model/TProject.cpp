@@ -137,6 +137,9 @@ void TProject::setEarthPressureChoice(int choice)
 {
     data_->EarthPressureChoice = choice;
     data_->UserEarthPressure = choice == 1;
+    // A generated distribution chosen by the user is written to the file even
+    // when the p-y curves are the user's own, as for a file read with one.
+    data_->GeneratedEarthPressure = choice > 1;
     modified_ = true;
 }
 

@@ -38,7 +38,9 @@ public:
     // p-y generation and long-term analyses).
     TGridTable* optionTable(TOption option);
 
-    // 1 user-specified, 2 triangular, 3 trapezoidal.
+    // 1 user-specified, 2 triangular, 3 trapezoidal. Choosing a generated
+    // distribution also marks the earth pressure as generated, so that it is
+    // written without generated p-y curves too.
     void setEarthPressureChoice(int choice);
     // Opening the earth-pressure submenu turns a choice of 0 into 1 and brings
     // the user-pressure flag in step with the choice.

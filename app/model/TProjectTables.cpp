@@ -106,7 +106,6 @@ void loadTables(TProjectTables& t)
     }
 
     define(t.SurchargeTable, 23, "Surcharge Loads", 1, 20);
-    t.SurchargeTable.setComments("Load Magnitude: point load in F, line load in F/L, strip load in F/L^2.");
     choice(t.SurchargeTable, {"Load Types"}, {"Point Load", "Line Load", "Strip Load"});
     real(t.SurchargeTable, {"Load Magnitude"}, "SEE NOTES");
     real(t.SurchargeTable, {"Distance, X"}, "L1");
@@ -182,6 +181,44 @@ void curveTables(TProjectTables& t)
     real(t.Rows2, {"Flexural rigidity"}, "F-L^2");
 }
 
+// Notes shown under the grids; \r breaks a line. Sub-tables copy the note
+// of their template.
+void notes(TProjectTables& t)
+{
+    const char* const interpolation =
+        "Linear interpolation (when selected) is performed from START node of previous line to END node of the "
+        "following line.";
+    t.PileSect.setComments(std::string("The nodal number at the top of the wall is set to be 0.\r"
+                                       "Values of Flexural Stiffness (EI) must be specified for all nodes of the "
+                                       "wall.\r") +
+                           interpolation);
+    t.BoundCond.setComments(std::string("The concentrated loads are applied at nodal points only (including the "
+                                        "specified START and END nodes).\r") +
+                            interpolation);
+    t.SoilStrength.setComments(std::string("The spring stiffnesses are applied at nodal points only (including the "
+                                           "specified START and END nodes).\r") +
+                               interpolation);
+    t.TblRock2.setComments("* krm is a strain constant that seve to establish the overall stiffness of the curves");
+    t.SurchargeTable.setComments(
+        "The unit for point load is lbs or kN \rThe unit for line load is lbs/in. or kN/m \rThe unit for strip load "
+        "is lbs/in^2 or kN/m^2 \rFor strip load, Distance X goes from the wall to the middle of the strip width");
+    t.PYCurve2.setComments(
+        "* Use negative (-) values for deflections to the left (to backfill)\r"
+        "     and positive (+) to the right (to excavation).\r"
+        "Lateral movement (y) should start from negative deflection\r"
+        "     (towards backfill) and gradually increase to positive\r"
+        "     deflection (towards excavation) for the range of the response.\r"
+        "Positive soil resistance (p) should correspond to the negative\r"
+        "     soil movement (-y) and negative soil resistance (-p) should\r"
+        "     correspond to the positive soil movement (y).");
+    const char* const coefficient =
+        "The user may optionally enter an earth pressure coefficient for generating \rlateral earth pressure that "
+        "is equal to the vertical soil pressure multiplied \rby this user-specified coefficient. If the user does "
+        "not intend to use this option, \rplease leave the optional earth pressure coefficient as zero and the "
+        "program will \ruse the active earth pressure coefficient calculated internally.";
+    for (TGridTable* table : {&t.TblSand1, &t.TblClay1, &t.TblSilt1}) table->setComments(coefficient);
+}
+
 }  // namespace
 
 TProjectTables::TProjectTables()
@@ -190,6 +227,7 @@ TProjectTables::TProjectTables()
     loadTables(*this);
     soilTables(*this);
     curveTables(*this);
+    notes(*this);
     reset();
 }
 
@@ -234,6 +272,12 @@ bool TProjectTables::isModified() const
 void TProjectTables::setModified(bool modified)
 {
     for (TGridTable* table : all()) table->setModified(modified);
+}
+
+void TProjectTables::setDestroyedHook(const TTableRegistry::DestroyedHook& hook)
+{
+    plainRegistry_.setDestroyedHook(hook);
+    chartRegistry_.setDestroyedHook(hook);
 }
 
 }  // namespace orvane

@@ -28,6 +28,8 @@ public:
     void setUnits(int units);
     bool isModified() const;
     void setModified(bool modified);
+    // Told before any project table or sub-table goes (see TTableRegistry).
+    void setDestroyedHook(const TTableRegistry::DestroyedHook& hook);
 
 private:
     TTableRegistry plainRegistry_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace orvane {
@@ -21,9 +22,19 @@ public:
     void remove(const TGridTable& table);
     TGridTable* find(int identifier) const;
 
+    // Told before any table of this registry goes, sub-tables included, so
+    // that a window showing it can close while the table still exists.
+    using DestroyedHook = std::function<void(const TGridTable&)>;
+    void setDestroyedHook(DestroyedHook hook) { destroyedHook_ = std::move(hook); }
+    void tableDestroyed(const TGridTable& table) const
+    {
+        if (destroyedHook_) destroyedHook_(table);
+    }
+
 private:
     std::vector<TGridTable*> tables_;
     int nextIdentifier_ = 1;
+    DestroyedHook destroyedHook_;
 };
 
 }  // namespace orvane

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 namespace orvane {
 namespace {
@@ -76,6 +78,44 @@ TEST(TProjectTables, CurveSetsOwnChartCurves)
     // Identifier 0 of the chart tables does not clash with the restraints table.
     EXPECT_EQ(t.SoilLayer.identifier(), t.Rows2.identifier());
     EXPECT_EQ(t.PYCurves2.cell(2, 0).asReal(), 1.0);
+}
+
+TEST(TProjectTables, WindowsHearOfEverySubTableThatGoes)
+{
+    TProjectTables t;
+    std::vector<const TGridTable*> gone;
+    t.setDestroyedHook([&gone](const TGridTable& table) { gone.push_back(&table); });
+    t.NewSoil.setRowCount(3);
+    const TGridTable* second = t.NewSoil.cell(2, 1).subTable();
+    const TGridTable* third = t.NewSoil.cell(2, 2).subTable();
+
+    t.NewSoil.deleteRowGroup(1);
+    EXPECT_EQ(gone, std::vector<const TGridTable*>{second});
+    EXPECT_EQ(t.NewSoil.cell(2, 1).subTable(), third);
+
+    gone.clear();
+    const TGridTable* curve = t.PYCurves2.cell(1, 0).subTable();
+    const TGridTable* first = t.NewSoil.cell(2, 0).subTable();
+    t.NewSoil.commit(0, 0, "4");
+    t.PYCurves2.setRowCount(0);
+    EXPECT_EQ(gone[0], first);
+    EXPECT_EQ(std::count(gone.begin(), gone.end(), curve), 1);
+    t.setDestroyedHook({});
+}
+
+TEST(TProjectTables, SubTablesCarryTheNotesOfTheirTemplates)
+{
+    TProjectTables t;
+    t.NewSoil.commit(0, 0, "7");
+    EXPECT_EQ(t.NewSoil.cell(2, 0).subTable()->comments(),
+              "* krm is a strain constant that seve to establish the overall stiffness of the curves");
+    t.NewSoil.commit(0, 0, "2");
+    EXPECT_EQ(t.NewSoil.cell(2, 0).subTable()->comments().substr(0, 79),
+              "The user may optionally enter an earth pressure coefficient for generating \rlat");
+    EXPECT_EQ(t.SurchargeTable.comments(),
+              "The unit for point load is lbs or kN \rThe unit for line load is lbs/in. or kN/m \rThe unit for strip "
+              "load is lbs/in^2 or kN/m^2 \rFor strip load, Distance X goes from the wall to the middle of the strip "
+              "width");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "model/TDataFileWriter.hpp"
 #include "model/TProject.hpp"
 #include "model/TUnits.hpp"
 
@@ -153,6 +154,20 @@ TEST(TProject, EarthPressureChoiceKeepsTheUserFlagInStep)
     project.openEarthPressureMenu();
     EXPECT_EQ(project.data().EarthPressureChoice, 1);
     EXPECT_TRUE(project.data().UserEarthPressure);
+}
+
+TEST(TProject, AGeneratedDistributionChosenByTheUserIsWrittenWithExternalCurves)
+{
+    TProject project;
+    project.setOption(TOption::GeneratePYCurves, false);
+    project.setOption(TOption::ExternalPY, true);
+    project.setEarthPressureChoice(1);
+    project.setEarthPressureChoice(3);
+    TDataFileWriter(project).dataFileText();
+    EXPECT_EQ(project.data().EarthPressureCode, 3);
+    EXPECT_EQ(project.data().PYCode, 1);
+    project.setEarthPressureChoice(1);
+    EXPECT_FALSE(project.data().GeneratedEarthPressure);
 }
 
 }  // namespace

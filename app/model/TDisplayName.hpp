@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace orvane {
+
+// How the program names a data file to the user (window title, messages).
+class TDisplayName {
+public:
+    // The file name without its folder, without the extension when it is
+    // ".ovd", with the first letter in upper case.
+    static std::string of(const std::filesystem::path& dataFile);
+};
+
+}  // namespace orvane
