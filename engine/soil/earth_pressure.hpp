@@ -28,11 +28,14 @@ struct EarthPressureInput {
 class EarthPressurePackage {
 public:
     // Runs the package: report sections, run-notes warnings and the scratch
-    // file. Throws SoilStop when the soil profile cannot serve the wall.
+    // file. Throws SoilStop when no layer top lies at the excavation level,
+    // InputRejected when the data cannot be analysed as given.
     void generate(const EarthPressureInput& input, const io::UnitLabels& labels, io::Records& report,
                   io::Records& notes, const std::filesystem::path& workDir);
 
-    // Lateral pressure at depth z from the surcharge table of `block`.
+    // Lateral pressure at depth z from the surcharge table of `block`, the
+    // formulas normalised by `freeHeight`. Throws InputRejected when the table
+    // has rows and the height is not above zero.
     double surchargePressure(const SoilBlock& block, double wallLength, double freeHeight, double z) const;
 
     // Effective overburden stress at the excavation level of the last run.
