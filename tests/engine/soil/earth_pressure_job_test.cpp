@@ -152,6 +152,35 @@ TEST(EarthPressureJob, SlopeWarningForAClayLayerAboveTheExcavation)
     EXPECT_EQ(notes.find(warning, 1), std::string::npos);  // once
 }
 
+TEST(EarthPressureJob, SoilInformationHeadingsFollowTheUnits)
+{
+    const struct {
+        int units;
+        std::vector<std::string> expected;  // after the framed title and its empty line
+    } cases[] = {
+        {2,
+         {"                                    TOTAL UNIT",
+          "      LAYER THICKNESS COHESION  PHI   WEIGHT   DRAINED  ZTOP",
+          "       NO.     M        kPa     DEG    kN/M^3  T OR F     M ",
+          "         1    120.0        0.0  30.0   18.000     T      0.00"}},
+        {3,
+         {"         1    120.0        0.0  30.0   18.000     T      0.00",
+          "         2    120.0        0.0  30.0   18.000     T    120.00", "", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.units);
+        WallSet set;
+        set.units = c.units;
+        set.layers = {"4 240", "18 0 30 0 0 0", "18 0 30 0 0 0"};
+        JobFolder job;
+        job.run(set.text(0));
+        const std::vector<std::string> report = lines(job.report());
+        const auto at = std::find(report.begin(), report.end(), "      *                SOIL INFORMATION                *");
+        ASSERT_NE(at, report.end());
+        EXPECT_EQ(std::vector<std::string>(at + 3, at + 3 + static_cast<long>(c.expected.size())), c.expected);
+    }
+}
+
 TEST(EarthPressureJob, ExcavationBelowTheSoilProfileStopsTheJobAfterTheInformation)
 {
     WallSet set;
