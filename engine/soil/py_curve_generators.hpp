@@ -20,7 +20,14 @@ struct GenerationRun {
     ExchangeWriter* exchange = nullptr;
 };
 
+// What the generators accumulate per layer: the ultimate resistance over the
+// layer and its equivalent depth (0 for the first layer and for rock).
+struct LayerTotals {
+    std::vector<double> ACC;
+    std::vector<double> XEQ;
+};
+
 // Generates the curves of every layer in depth order.
-void generateLayerCurves(GenerationRun& run);
+LayerTotals generateLayerCurves(GenerationRun& run);
 
 }  // namespace orvane::soil

@@ -134,11 +134,6 @@ void writeSoilLayerSections(const GenerationSetup& s, const io::UnitLabels& labe
     }
 }
 
-// The generators of the soil families are not built yet: a set that asks for
-// generated p-y curves ends with a plain message after the soil sections,
-// rather than pretending to have run.
-void generateLayerCurves(GenerationRun&) { throw NotAvailable("GENERATED P-Y CURVES"); }
-
 namespace {
 
 void writeModificationFactors(const std::vector<PyModificationRow>& rows, io::Records& report)

@@ -1,0 +1,29 @@
+#include "py_curve_generators.hpp"
+
+#include "soil/py_framework.hpp"
+#include "soil/soil_stop.hpp"
+
+namespace orvane::soil {
+
+LayerTotals generateLayerCurves(GenerationRun& run)
+{
+    CurveFramework f(run);
+    const size_t layers = run.setup->layers.size();
+    for (size_t n = 0; n < layers; ++n) {
+        const size_t first = 5 * n, last = 5 * n + 4;
+        switch (run.setup->layers[n].type) {
+        case 2: generateStiffClayWithWater(f, n, first, last); break;
+        case 3: generateStiffClayWithoutWater(f, n, first, last); break;
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+            // Sand, silt and rock generators are not built yet.
+            throw NotAvailable("GENERATED P-Y CURVES IN SAND, SILT OR ROCK");
+        default: generateSoftClay(f, n, first, last); break;  // unknown codes count as soft clay
+        }
+    }
+    return {f.ACC, f.XEQ};
+}
+
+}  // namespace orvane::soil
