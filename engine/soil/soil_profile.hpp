@@ -41,7 +41,6 @@ struct SoilProfile {
     int NL() const { return static_cast<int>(layers.size()); }
     WorkingLayer& layer(int L) { return layers[static_cast<std::size_t>(L - 1)]; }
     const WorkingLayer& layer(int L) const { return layers[static_cast<std::size_t>(L - 1)]; }
-    double bottom() const { return layers.empty() ? 0.0 : layers.back().ztop + layers.back().thickness; }
 };
 
 // Builds the working profile from the input layers (at most kMaxInputLayers):
