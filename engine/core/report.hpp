@@ -10,10 +10,11 @@
 #include "core/set_data.hpp"
 #include "io/unit_labels.hpp"
 #include "io/records.hpp"
+#include "soil/soil_stop.hpp"
 
 namespace orvane::engine {
 
-inline constexpr const char* kTooMuchData = "TOO MUCH DATA FOR AVAILABLE STORAGE";
+inline constexpr const char* kTooMuchData = soil::kStorageExceeded;
 inline constexpr const char* kNotInOrder = "ERROR STOP -- STATIONS NOT IN ORDER";
 inline constexpr const char* kBeyondEnd = "ERROR -- NON-ZERO TABLE 4 DATA BEYOND END";
 
