@@ -139,7 +139,10 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
             plot_.results(caseCount_, lastUnits_, lastRows_);
         }
     } catch (const soil::SoilStop& stop) {
-        // The files keep what was written; no end-of-job records.
+        // The job stops at once: no end-of-job records and no last results
+        // block, but the report says why it stops.
+        report_.blank(2);
+        report_.rec("     STOP" + (stop.code().empty() ? std::string() : " " + stop.code()) + " -- " + stop.what());
         outcome.end = JobEnd::SoilStop;
         outcome.message = stop.what();
         return;

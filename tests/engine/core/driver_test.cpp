@@ -186,3 +186,17 @@ TEST(Driver, ErrorInTheSecondSetRepeatsTheFirstSetsResults)
     EXPECT_EQ(values.size(), (1 + 2 + 3 + 12 * 5u) + (3 + 12 * 5u));
     EXPECT_EQ(lines(job.plot())[3 + 12], " 2 12 1");
 }
+
+TEST(Driver, StopOfTheSoilPackageEndsTheJobAtOnceAndSaysWhy)
+{
+    // Generated earth pressure with the excavation level below the soil profile.
+    JobFolder job;
+    const auto outcome = job.run("Stop\n1 0 1 0 2 0 0 1 0 0\n20 12 10 1E-05 200 12\n0 20 1 1E9\n0\n0\n"
+                                 "200 12 12 0 0 1 1 0\n0 0 0 0 0 0\n0\n1\n4 120\n0.07 0 30 0 50 0\n0.07 0 30 0 50 0\n0\n");
+    EXPECT_EQ(outcome.end, JobEnd::SoilStop);
+    EXPECT_EQ(orvane::engine::resultWord(outcome), 3);
+    const auto l = lines(job.report());
+    EXPECT_EQ(l.back(), "     STOP 1 -- THE EXCAVATION LEVEL LIES BELOW THE BOTTOM OF THE SOIL PROFILE");
+    EXPECT_EQ(job.report().find("END OF ANALYSIS"), std::string::npos);
+    EXPECT_EQ(job.plot().find(" 1 0 1"), std::string::npos);  // no results block
+}

@@ -189,9 +189,13 @@ TEST(EarthPressureJob, ExcavationBelowTheSoilProfileStopsTheJobAfterTheInformati
     JobFolder job;
     const auto outcome = job.run(set.text(0));
     EXPECT_EQ(outcome.end, JobEnd::SoilStop);
-    const std::vector<std::string> end = tail(job.report(), 4);
+    // The information sections, then the reason for the stop.
+    const std::vector<std::string> end = tail(job.report(), 7);
     EXPECT_EQ(end[0], "                                    TOTAL UNIT");
     EXPECT_EQ(end[3], "         1    240.0        0.0  30.0    0.070     T      0.00");
+    EXPECT_EQ(end[4], "");
+    EXPECT_EQ(end[5], "");
+    EXPECT_EQ(end[6], "     STOP 1 -- THE EXCAVATION LEVEL LIES BELOW THE BOTTOM OF THE SOIL PROFILE");
     EXPECT_EQ(job.report().find("END OF ANALYSIS"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(job.dir() / "tavrel.001"));
 }
