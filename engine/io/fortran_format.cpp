@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace orvane::fortran {
@@ -24,60 +23,79 @@ std::string nonFinite(int w, double v)
     return rightAlign(w, s);
 }
 
-// Exponent part of an E/D field: "E+dd" up to 99, "+ddd" up to 999.
-bool exponentField(int exp, char letter, std::string& out)
+// Exponent part of an E/D field: "E+dd" up to 99, "+ddd" up to 999; false
+// beyond. Writes at most 4 characters to out.
+bool exponentField(int exp, char letter, char* out, int& n)
 {
-    int a = std::abs(exp);
-    char sign = exp < 0 ? '-' : '+';
-    char buf[8];
+    const int a = exp < 0 ? -exp : exp;
+    const char sign = exp < 0 ? '-' : '+';
+    n = 0;
     if (a <= 99) {
-        std::snprintf(buf, sizeof buf, "%c%c%02d", letter, sign, a);
+        out[n++] = letter;
+        out[n++] = sign;
     } else if (a <= 999) {
-        std::snprintf(buf, sizeof buf, "%c%03d", sign, a);
+        out[n++] = sign;
+        out[n++] = static_cast<char>('0' + a / 100);
     } else {
         return false;
     }
-    out = buf;
+    out[n++] = static_cast<char>('0' + a / 10 % 10);
+    out[n++] = static_cast<char>('0' + a % 10);
     return true;
 }
 
-// Rounds |v| to `sig` significant digits; returns the digits and the decimal
-// exponent of the first digit (v = 0.d1d2... * 10^(exp10 + 1)).
-void significant(double v, int sig, std::string& digits, int& exp10)
+// Rounds |v| to `sig` significant digits (at most 60); returns the digits and
+// the decimal exponent of the first one (v = d1.d2d3... * 10^exp10).
+void significant(double v, int sig, char* digits, int& exp10)
 {
     if (v == 0.0) {
-        digits.assign(static_cast<size_t>(sig), '0');
-        exp10 = -1;
+        for (int i = 0; i < sig; ++i) digits[i] = '0';
+        exp10 = 0;
         return;
     }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(v));
-    digits.clear();
+    // Correctly rounded from the exact binary value, ties to even, as the
+    // report's readers have always seen it.
+    char buf[128];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, sig - 1);
+    int n = 0;
     const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
-    exp10 = std::atoi(p + 1);
+    for (; p != r.ptr && *p != 'e'; ++p)
+        if (*p != '.') digits[n++] = *p;
+    exp10 = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), r.ptr, exp10);
 }
 
 std::string exponentForm(int w, int d, double v, char letter, bool scaled)
 {
     if (!std::isfinite(v)) return nonFinite(w, v);
-    std::string digits;
+    if (d < 0 || d > 60 || w <= 0) return stars(w);
+    char digits[64];
     int exp10 = 0;
     significant(v, scaled ? d + 1 : d, digits, exp10);
-    int exp = scaled ? exp10 : exp10 + 1;
-    if (v == 0.0) exp = 0;
-    std::string expo;
-    if (!exponentField(exp, letter, expo)) return stars(w);
-    std::string sign = std::signbit(v) ? "-" : "";
-    std::string body;
+    const int exp = v == 0.0 ? 0 : (scaled ? exp10 : exp10 + 1);
+    char expo[4];
+    int nexp = 0;
+    if (!exponentField(exp, letter, expo, nexp)) return stars(w);
+
+    char body[80];
+    int n = 0;
+    const bool negative = std::signbit(v);
+    const int bare = (negative ? 1 : 0) + (scaled ? 2 : 1) + d + nexp;  // without the optional leading zero
+    if (bare > w) return stars(w);
+    if (negative) body[n++] = '-';
     if (scaled) {
-        body = sign + digits.substr(0, 1) + "." + digits.substr(1) + expo;
+        body[n++] = digits[0];
+        body[n++] = '.';
+        for (int i = 1; i <= d; ++i) body[n++] = digits[i];
     } else {
-        body = sign + "." + digits + expo;
-        if (static_cast<int>(body.size()) < w) body = sign + "0." + digits + expo;
+        if (bare < w) body[n++] = '0';  // the leading zero when there is room
+        body[n++] = '.';
+        for (int i = 0; i < d; ++i) body[n++] = digits[i];
     }
-    return rightAlign(w, body);
+    for (int i = 0; i < nexp; ++i) body[n++] = expo[i];
+    std::string out(static_cast<size_t>(w - n), ' ');
+    out.append(body, static_cast<size_t>(n));
+    return out;
 }
 
 }  // namespace
@@ -95,8 +113,8 @@ std::string F(int w, int d, double v)
 {
     if (!std::isfinite(v)) return nonFinite(w, v);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", d, v);
-    std::string s = buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, d);
+    std::string s(buf, r.ec == std::errc() ? r.ptr : buf);
     if (d == 0) s += '.';
     if (static_cast<int>(s.size()) > w) {
         // The leading zero of a magnitude below one is optional.
