@@ -293,3 +293,43 @@ TEST(CurveErrors, ZeroStrainRejectsTheLayer)
         EXPECT_EQ(std::string(e.what()), "ERROR -- E50 OF P-Y LAYER 1 IS NOT GREATER THAN ZERO; ITS P-Y CURVES CANNOT BE GENERATED");
     }
 }
+
+TEST(CurveReport, StiffClayHalfLayouts)
+{
+    // The second curve of a 192 in layer, 48 in below the excavation; c = 10
+    // throughout, so the average strength is 10 as well.
+    struct Case {
+        int type;
+        std::vector<std::string> expected;  // heading, unit line, values
+    };
+    const Case cases[] = {
+        {2,
+         {"         DEPTH BELOW GS      DIAM        C         CAVG    GAMMA AVG      E50",
+          "                 IN             IN        PSI        PSI        PCI",
+          "              48.00         24.000   0.10D+02   0.10D+02   0.20D-01  0.5000D-02"}},
+        {3,
+         {"          DEPTH BELOW GS     DIAM        C       CAVG    GAMMA AVG     E50",
+          "                  IN             IN       PSI       PSI       PCI",
+          "               48.00         24.000  0.10D+02  0.10D+02  0.20D-01  0.5000D-02"}},
+    };
+    for (const Case& c : cases) {
+        SoilBlock block = softClayBlock(96, {{312, 10}});
+        block.layers[0].type = c.type;
+        block.layers[0].top = {0.02, 10, 0, 0.005, 400, 0};
+        block.layers[0].bottom = block.layers[0].top;
+        const auto l = lines(generate(block, 26, 12, 0).report);
+        const auto values = std::find(l.begin(), l.end(), c.expected[2]);
+        ASSERT_NE(values, l.end()) << c.type;
+        EXPECT_EQ(*(values - 1), c.expected[1]);
+        EXPECT_EQ(*(values - 2), c.expected[0]);
+        EXPECT_EQ(*(values - 3), "");
+        EXPECT_EQ(*(values - 4), "");
+        EXPECT_EQ(*(values - 5), "         AT THE EXCAVATION SIDE");
+        if (c.type == 2) {
+            EXPECT_EQ(*(values + 1), "                                    0.000               0.000");  // points follow at once
+        } else {
+            EXPECT_EQ(*(values + 1), "                                      Y                   P");
+            EXPECT_EQ(*(values + 3), "                                  0.00000             0.00000");
+        }
+    }
+}
