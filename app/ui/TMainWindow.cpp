@@ -1,0 +1,977 @@
+#include "ui/TMainWindow.hpp"
+
+#include "model/TControlFile.hpp"
+#include "model/TDisplayName.hpp"
+#include "model/TProjectFiles.hpp"
+#include "model/TRunCommand.hpp"
+#include "model/TStageFiles.hpp"
+#include "model/TStages.hpp"
+#include "model/TUnits.hpp"
+#include "ui/TChildWindows.hpp"
+#include "ui/TControlOptionsDialog.hpp"
+#include "ui/TDataDialog.hpp"
+#include "ui/TFileDialogs.hpp"
+#include "ui/TGuideWindow.hpp"
+#include "ui/TIcons.hpp"
+#include "ui/TMessages.hpp"
+#include "ui/TStagedConstructionDialog.hpp"
+#include "ui/TTableButtonDialog.hpp"
+#include "ui/TTableWindow.hpp"
+#include "ui/TTextWindow.hpp"
+#include "ui/TTitleDialog.hpp"
+#include "ui/TWallConfigurationDialog.hpp"
+#include "ui/TWallPropertiesDialog.hpp"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <stdexcept>
+
+namespace orvane {
+
+namespace {
+
+const char* const kSaveQuestion = "Do you want to save any changes?";
+const char* const kEditorFailed = "An error occurred in running the Word Processor";
+const char* const kLater = ": its window comes with a later version of ORVANE";
+constexpr int kWindowListMax = 50;
+
+// The graph windows, the side view and the 3D view are not part of this
+// version; their commands keep their rules but stay disabled.
+constexpr bool kResultWindowsBuilt = false;
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+bool fileExists(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored);
+}
+
+struct Option {
+    const char* name;
+    const char* text;
+    TOption option;
+};
+
+const Option kOptions[] = {
+    {"OptGeneratePY", "Generate &p-y Curves", TOption::GeneratePYCurves},
+    {"OptConcentrated", "Apply &Concentrated Loads", TOption::ConcentratedLoads},
+    {"OptTiebacks", "Apply Tieback (Ground  Anchor)", TOption::Tiebacks},
+    {"OptRestraints", "Apply &Restraints on Deflection or Slope", TOption::Restraints},
+    {"OptExternalPY", "Apply User Specified p-y Curves (&External)", TOption::ExternalPY},
+    {"OptSprings", "Apply &Lateral Springs and Rotation Restraints", TOption::Springs},
+    {"OptPYMod", "Apply External p-y &Modification Factors ", TOption::PYModification},
+    {"OptSurcharges", "Apply Additional Surcharge Loads", TOption::Surcharges},
+    {"OptMEI", "Apply Nonlinear Moment vs EI Curves", TOption::MEICurves},
+};
+
+// Graph commands: menu caption and toolbar hint.
+struct Graph {
+    const char* name;
+    const char* text;
+    const char* hint;
+};
+
+const Graph kGraphs[] = {
+    {"GraphPY", "p-&y Curves", "View p-y Curves"},
+    {"GraphDeflection", "&Deflection vs Depth", "Deflection Diagram"},
+    {"GraphMoment", "&Moment vs Depth", "Moment Diagram"},
+    {"GraphShear", "&Shear vs Depth", "LShear Diagram"},
+    {"GraphReaction", "&Reaction vs Depth", "Soil-Reaction Diagram"},
+    {"GraphThree", "&Deflection, Moment and Shear", "Soil-Reaction Diagram"},
+    {"GraphPressure", "Earth &Pressure Distribution", "Pressure Diagram"},
+    {"GraphCombined", "Earth Pressure Combined", ""},
+    {"GraphExport", "Export Plots To Excel", ""},
+};
+
+TTableButtonDialog::Definition tableDialog(const QString& title, TPicture picture, const QString& button,
+                                           TGridTable TProjectTables::*table)
+{
+    TTableButtonDialog::Definition d;
+    d.title = title;
+    d.picture = picture;
+    d.buttonCaption = button;
+    d.table = [table](TProject& p) -> TGridTable& { return p.tables().*table; };
+    return d;
+}
+
+TTableButtonDialog::Definition optionDialog(TTableButtonDialog::Definition d, TOption option, const QString& check)
+{
+    d.hasOption = true;
+    d.option = option;
+    d.checkCaption = check;
+    return d;
+}
+
+// Restores the cursor however the run ends.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+TMainWindow::TMainWindow(std::filesystem::path engineLibrary, QWidget* parent)
+    : QMainWindow(parent), engineLibrary_(std::move(engineLibrary)), mdi_(new QMdiArea(this))
+{
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    windows_ = new TChildWindows(*mdi_, this);
+    // A window whose table goes (a layer changes its soil type, a row is
+    // deleted, a stage is loaded) goes with it.
+    project_.tables().setDestroyedHook([this](const TGridTable& table) { windows_->discard(tableKey(table)); });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (auto* dialog = sub ? qobject_cast<TDataDialog*>(sub->widget()) : nullptr) dialog->load();
+    });
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    readSettings();
+    setAcceptDrops(true);
+    resize(1100, 760);
+    afterProjectReplaced();
+}
+
+TMainWindow::~TMainWindow()
+{
+    project_.tables().setDestroyedHook({});
+    windows_->discardAll();
+}
+
+QString TMainWindow::tableKey(const TGridTable& table)
+{
+    return QStringLiteral("table:%1").arg(reinterpret_cast<quintptr>(&table), 0, 16);
+}
+
+template <class Command>
+void TMainWindow::guarded(Command command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        TMessages::information(this, text(e.what()));
+    }
+    updateCommands();
+}
+
+// ---- actions, menus, toolbar, status bar --------------------------------
+
+QAction* TMainWindow::addAction(const char* name, const QString& caption, const std::function<void()>& slot,
+                                const QString& hint)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) action->setToolTip(hint);
+    connect(action, &QAction::triggered, this, [this, slot] { guarded(slot); });
+    return action;
+}
+
+QAction* TMainWindow::act(const char* name) const
+{
+    auto* action = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (!action) throw std::logic_error(std::string("no action ") + name);
+    return action;
+}
+
+void TMainWindow::createActions()
+{
+    createFileActions();
+    createDataActions();
+    createOptionActions();
+    createStageActions();
+    createComputationActions();
+    createHelpActions();
+}
+
+void TMainWindow::createFileActions()
+{
+    addAction("New", QStringLiteral("&New"), [this] { newProject(); }, QStringLiteral("New Data File"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    addAction("Open", QStringLiteral("&Open..."), [this] { openFromDialog(); }, QStringLiteral("Open Data File"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addAction("Save", QStringLiteral("&Save"), [this] { if (commitActiveChild()) save(); }, QStringLiteral("Save Data File"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addAction("SaveAs", QStringLiteral("Save &As..."), [this] { if (commitActiveChild()) saveAs(); });
+    for (int i = 0; i < TRecentFiles::kMax; ++i) {
+        const QByteArray name = "Recent" + QByteArray::number(i + 1);
+        QAction* recent = addAction(name.constData(), QString(), [this, i] { openRecent(i); });
+        recent->setVisible(false);
+        recentActions_ << recent;
+    }
+    addAction("Exit", QStringLiteral("E&xit"), [this] { close(); })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    act("New")->setIcon(TIcons::icon(TIconKind::New));
+    act("Open")->setIcon(TIcons::icon(TIconKind::Open));
+    act("Save")->setIcon(TIcons::icon(TIconKind::Save));
+}
+
+void TMainWindow::createDataActions()
+{
+    TProjectTables& t = project_.tables();
+    auto table = [this](TGridTable& table, bool modal = false) { return [this, &table, modal] { showTable(table, modal); }; };
+    auto dialog = [this](TDialogKind kind) { return [this, kind] { showDialog(kind); }; };
+    addAction("DataTitle", QStringLiteral("&Title"), dialog(TDialogKind::Title));
+    addAction("DataWallProperties", QStringLiteral("Wall &Properties"), dialog(TDialogKind::WallProperties));
+    addAction("DataWallConfiguration", QStringLiteral("&Wall Configuration"), dialog(TDialogKind::WallConfiguration));
+    addAction("DataSoilLayers", QStringLiteral("&Soil Layer Data"), table(t.NewSoil));
+    addAction("DataSoilShort", QStringLiteral("Short-Term"), table(t.NewSoil));
+    addAction("DataSoilLong", QStringLiteral("Long-Term"), table(t.LongSoil));
+    addAction("DataPressure", QStringLiteral("&Distributed Active Earth Pressure"), table(t.DistLoad));
+    addAction("DataPressureShort", QStringLiteral("Short-Term"), table(t.DistLoad));
+    addAction("DataPressureLong", QStringLiteral("Long-Term"), table(t.LongDist));
+    addAction("DataSurcharge", QStringLiteral("&Additional Surcharge Loads"), dialog(TDialogKind::Surcharge));
+    addAction("DataConcentrated", QStringLiteral("&Concentrated Loads on the Wall"), dialog(TDialogKind::ConcentratedLoads));
+    addAction("DataTieback", QStringLiteral("Tieback (Ground Anchor) Data"), dialog(TDialogKind::Tieback));
+    addAction("DataRestraints", QStringLiteral("&Boundary Condition on Deflection or Slope"), table(t.SoilLayer));
+    addAction("DataPYMod", QStringLiteral("Modification &Factors for p-y Curves"), table(t.PYMod));
+    addAction("DataExternalPY", QStringLiteral("Sets of &External p-y Curves"), table(t.PYCurves2, true));
+    addAction("DataSprings", QStringLiteral("&Lateral Springs and Rotational Restraints"), dialog(TDialogKind::Springs));
+    addAction("DataMEI", QStringLiteral("Sets of Nonlinear Moment vs EI Curves"), table(t.MEICurves2, true));
+
+    // The toolbar's buttons for these have rules of their own.
+    addAction("ToolTitle", QStringLiteral("Title"), dialog(TDialogKind::Title), QStringLiteral("Title"))
+        ->setIcon(TIcons::icon(TIconKind::Title));
+    addAction("ToolWallProperties", QStringLiteral("Wall Properties"), dialog(TDialogKind::WallProperties),
+              QStringLiteral("Wall Properties"))
+        ->setIcon(TIcons::icon(TIconKind::WallProperties));
+    addAction("ToolWallConfiguration", QStringLiteral("Wall Configuration"), dialog(TDialogKind::WallConfiguration),
+              QStringLiteral("Wall Configuration"))
+        ->setIcon(TIcons::icon(TIconKind::WallConfiguration));
+    addAction("ToolSoilLayers", QStringLiteral("Soil Layers"), table(t.NewSoil), QStringLiteral("Soil Layers"))
+        ->setIcon(TIcons::icon(TIconKind::SoilLayers));
+}
+
+void TMainWindow::createOptionActions()
+{
+    unitGroup_ = new QActionGroup(this);
+    for (int system = TUnits::kEnglish; system <= TUnits::kOther; ++system) {
+        const QByteArray name = "Units" + QByteArray::number(system);
+        QAction* a = addAction(name.constData(), text(TUnits::menuCaption(system)), [this, system] { setUnits(system); });
+        a->setCheckable(true);
+        unitGroup_->addAction(a);
+    }
+    pressureGroup_ = new QActionGroup(this);
+    const char* pressures[] = {"Earth-Pressure Specified by User", "Generate Triangular-Distribution Earth-Pressure",
+                               "Generate Trapezoidal-Distribution Pressure (Anchored Walls)"};
+    for (int choice = 1; choice <= 3; ++choice) {
+        const QByteArray name = "Pressure" + QByteArray::number(choice);
+        QAction* a = addAction(name.constData(), QString::fromLatin1(pressures[choice - 1]),
+                               [this, choice] { setEarthPressure(choice); });
+        a->setCheckable(true);
+        pressureGroup_->addAction(a);
+    }
+    for (const Option& o : kOptions)
+        addAction(o.name, QString::fromLatin1(o.text), [this, option = o.option] { toggleOption(option); })
+            ->setCheckable(true);
+    addAction("OptLongTerm", QStringLiteral("Conduct Short-Term and Long-Term &Analyses"),
+              [this] { toggleOption(TOption::LongTerm); })
+        ->setCheckable(true);
+    addAction("OptStaged", QStringLiteral("Conduct &Staged-Construction Analysis..."),
+              [this] { showDialog(TDialogKind::StagedConstruction, true); })
+        ->setCheckable(true);
+    addAction("OptEditor", QStringLiteral("&Option of Text Editor..."), [this] { showDialog(TDialogKind::ControlOptions); });
+}
+
+void TMainWindow::createStageActions()
+{
+    stageGroup_ = new QActionGroup(this);
+    for (int n = 1; n <= TStageFiles::kMaxStages; ++n) {
+        const QByteArray name = "Stage" + QByteArray::number(n);
+        QAction* a = addAction(name.constData(), QStringLiteral("Stage &%1").arg(n), [this, n] { switchStage(n); },
+                               QStringLiteral("Stage Const. %1").arg(n));
+        a->setCheckable(true);
+        a->setIcon(TIcons::stage(n));
+        stageGroup_->addAction(a);
+        stageActions_ << a;
+    }
+    addAction("CopyPreviousStage", QStringLiteral("Copy &Previous Stage"), [this] { copyPreviousStage(); });
+    addAction("ToolStaged", QStringLiteral("Stage Construction Option"),
+              [this] { showDialog(TDialogKind::StagedConstruction, false); }, QStringLiteral("Stage Construction Option"))
+        ->setIcon(TIcons::icon(TIconKind::StageOption));
+}
+
+void TMainWindow::createComputationActions()
+{
+    auto d = [this]() -> const TProgramData& { return project_.data(); };
+    addAction("Run", QStringLiteral("&Run Analysis"), [this] { runAnalysis(); }, QStringLiteral("Run Analysis"))
+        ->setIcon(TIcons::icon(TIconKind::Run));
+    addAction("EditInput", QStringLiteral("Edit I&nput Text"), [this, d] { openInEditor(text(d().FileName)); });
+    addAction("EditNotes", QStringLiteral("Edit &Processor-Run Notes"),
+              [this, d] { openInEditor(text(TControlFile::runNotes(d().FileName).string())); });
+    addAction("EditOutput", QStringLiteral("Edit &Output Text"),
+              [this, d] { openInEditor(text(TControlFile::report(d().FileName).string())); },
+              QStringLiteral("View Output File"))
+        ->setIcon(TIcons::icon(TIconKind::ViewOutput));
+    laterActions_ << addAction("ViewGeometry", QStringLiteral("&View Wall Geometry"), [] {},
+                               QStringLiteral("View Soil Profile"));
+    laterActions_.back()->setIcon(TIcons::icon(TIconKind::SoilProfile));
+    laterActions_ << addAction("View3D", QStringLiteral("3D View"), [] {}, QStringLiteral("3D View"));
+    laterActions_.back()->setIcon(TIcons::icon(TIconKind::View3D));
+    const TIconKind icons[] = {TIconKind::PYCurves, TIconKind::Deflection, TIconKind::Moment,   TIconKind::Shear,
+                               TIconKind::Reaction, TIconKind::ThreePanel, TIconKind::Pressure};
+    int k = 0;
+    for (const Graph& g : kGraphs) {
+        QAction* a = addAction(g.name, QString::fromLatin1(g.text), [] {}, QString::fromLatin1(g.hint));
+        if (k < 7) a->setIcon(TIcons::icon(icons[k++]));
+        laterActions_ << a;
+    }
+    for (QAction* a : laterActions_) {
+        a->setToolTip(a->toolTip() + QString::fromLatin1(kLater));
+        a->setEnabled(false);
+    }
+    addAction("Cascade", QStringLiteral("&Cascade"), [this] { mdi_->cascadeSubWindows(); });
+    addAction("ArrangeIcons", QStringLiteral("&Arrange Icons"), [this] {
+        int x = 0;
+        for (QMdiSubWindow* sub : mdi_->subWindowList())
+            if (sub->isMinimized()) {
+                sub->move(x, mdi_->viewport()->height() - sub->height());
+                x += sub->width();
+            }
+    });
+}
+
+void TMainWindow::createHelpActions()
+{
+    addAction("HelpContents", QStringLiteral("&Contents"), [this] { showGuide(QString()); });
+    addAction("HelpUsers", QStringLiteral("&User's Manual"), [this] { showGuide(QStringLiteral("Entering a wall")); });
+    addAction("HelpTechnical", QStringLiteral("&Technical Manual"),
+              [this] { showGuide(QStringLiteral("How the analysis works")); });
+    addAction("HelpAbout", QStringLiteral("&About..."), [this] { about(); });
+    addAction("HelpUpdates", QStringLiteral("Check for &Updates"), [this] { checkForUpdates(); });
+}
+
+QMenu* TMainWindow::menu(const QString& title, const char* name)
+{
+    QMenu* m = menuBar()->addMenu(title);
+    m->setObjectName(QString::fromLatin1(name));
+    m->setToolTipsVisible(true);
+    connectMenu(m);
+    return m;
+}
+
+// A menu takes the pending entry of the active window first, then shows the
+// commands as they now apply.
+void TMainWindow::connectMenu(QMenu* m)
+{
+    connect(m, &QMenu::aboutToShow, this, [this] {
+        commitActiveChild();
+        updateCommands();
+    });
+}
+
+void TMainWindow::createMenus()
+{
+    QMenu* file = menu(QStringLiteral("&File"), "FileMenu");
+    file->addActions({act("New"), act("Open"), act("Save"), act("SaveAs")});
+    file->addSeparator();
+    file->addActions(recentActions_);
+    file->addSeparator();
+    file->addAction(act("Exit"));
+
+    QMenu* data = menu(QStringLiteral("&Data"), "DataMenu");
+    data->addActions({act("DataTitle"), act("DataWallProperties"), act("DataWallConfiguration"), act("DataSoilLayers")});
+    soilSubmenu_ = data->addMenu(QStringLiteral("&Soil Layer Data"));
+    soilSubmenu_->setObjectName(QStringLiteral("SoilSubmenu"));
+    soilSubmenu_->addActions({act("DataSoilShort"), act("DataSoilLong")});
+    data->addAction(act("DataPressure"));
+    pressureSubmenu_ = data->addMenu(QStringLiteral("&Distributed Active Earth Pressure"));
+    pressureSubmenu_->setObjectName(QStringLiteral("PressureSubmenu"));
+    pressureSubmenu_->addActions({act("DataPressureShort"), act("DataPressureLong")});
+    data->addActions({act("DataSurcharge"), act("DataConcentrated"), act("DataTieback"), act("DataRestraints"),
+                      act("DataPYMod"), act("DataExternalPY"), act("DataSprings"), act("DataMEI")});
+
+    QMenu* options = menu(QStringLiteral("&Options"), "OptionsMenu");
+    connect(options, &QMenu::aboutToShow, this, [this] {
+        project_.data().UserEarthPressure = project_.data().EarthPressureChoice == 1;
+    });
+    QMenu* units = options->addMenu(QStringLiteral("&Units"));
+    units->addActions(unitGroup_->actions());
+    QMenu* pressure = options->addMenu(QStringLiteral("Earth-Pressure Options"));
+    pressure->setObjectName(QStringLiteral("PressureOptionsMenu"));
+    pressure->addActions(pressureGroup_->actions());
+    connect(pressure, &QMenu::aboutToShow, this, [this] {
+        project_.openEarthPressureMenu();
+        updateCommands();
+    });
+    for (const Option& o : kOptions) options->addAction(act(o.name));
+    options->addSeparator();
+    options->addActions({act("OptLongTerm"), act("OptStaged")});
+    options->addSeparator();
+    options->addAction(act("OptEditor"));
+
+    stageMenu_ = menu(QStringLiteral("&Stage Construction"), "StageMenu");
+    stageMenu_->addActions(stageActions_);
+    stageMenu_->addSeparator();
+    stageMenu_->addAction(act("CopyPreviousStage"));
+
+    QMenu* computation = menu(QStringLiteral("&Computation"), "ComputationMenu");
+    computation->addActions({act("Run"), act("EditInput"), act("EditNotes"), act("EditOutput")});
+    computation->addSeparator();
+    computation->addActions({act("ViewGeometry"), act("View3D")});
+
+    QMenu* graphics = menu(QStringLiteral("&Graphics"), "GraphicsMenu");
+    for (const Graph& g : kGraphs) graphics->addAction(act(g.name));
+
+    windowMenu_ = menu(QStringLiteral("&Window"), "WindowMenu");
+    connect(windowMenu_, &QMenu::aboutToShow, this, &TMainWindow::updateWindowMenu);
+
+    QMenu* help = menu(QStringLiteral("&Help"), "HelpMenu");
+    help->addActions({act("HelpContents"), act("HelpUsers"), act("HelpTechnical")});
+    help->addSeparator();
+    help->addActions({act("HelpAbout"), act("HelpUpdates")});
+}
+
+void TMainWindow::createToolBars()
+{
+    QToolBar* bar = addToolBar(QStringLiteral("Commands"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setIconSize(QSize(24, 24));
+    bar->addActions({act("New"), act("Open"), act("Save")});
+    bar->addSeparator();
+    bar->addActions({act("ToolTitle"), act("ToolWallProperties"), act("ToolWallConfiguration"), act("ToolSoilLayers")});
+    bar->addSeparator();
+    bar->addAction(act("Run"));
+    bar->addAction(act("ToolStaged"));
+    bar->addAction(act("EditOutput"));
+    bar->addSeparator();
+    bar->addActions({act("ViewGeometry"), act("View3D")});
+    bar->addSeparator();
+    for (const char* name : {"GraphPY", "GraphDeflection", "GraphMoment", "GraphShear", "GraphReaction", "GraphPressure",
+                             "GraphThree"})
+        bar->addAction(act(name));
+    bar->addSeparator();
+    bar->addActions(stageActions_);
+}
+
+void TMainWindow::createStatusBar()
+{
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("StageStatus"));
+    statusBar()->addWidget(status_, 1);
+}
+
+// ---- settings ------------------------------------------------------------
+
+namespace {
+
+QSettings* openSettings()
+{
+    auto* settings = new QSettings(QStringLiteral("Tarquin"), QStringLiteral("ORVANE"));
+    settings->beginGroup(QString::fromLatin1(TMainWindow::kVersion));
+    return settings;
+}
+
+}  // namespace
+
+void TMainWindow::readSettings()
+{
+    const std::unique_ptr<QSettings> settings(openSettings());
+    textEditor_ = settings->value(QStringLiteral("Word Processor")).toString();
+    std::vector<std::string> files;
+    for (int n = 1; n <= TRecentFiles::kMax; ++n)
+        files.push_back(settings->value(QStringLiteral("File%1").arg(n)).toString().toStdString());
+    recent_.assign(files);
+    updateRecentMenu();
+}
+
+void TMainWindow::writeSettings() const
+{
+    const std::unique_ptr<QSettings> settings(openSettings());
+    settings->setValue(QStringLiteral("Word Processor"), textEditor_);
+    for (int n = 1; n <= TRecentFiles::kMax; ++n)
+        settings->setValue(QStringLiteral("File%1").arg(n),
+                           n <= recent_.count() ? text(recent_.entries()[static_cast<size_t>(n - 1)]) : QString());
+}
+
+void TMainWindow::setTextEditor(const QString& path)
+{
+    textEditor_ = path;
+    writeSettings();
+}
+
+void TMainWindow::rememberFile(const QString& path)
+{
+    recent_.putFirst(QFileInfo(path).absoluteFilePath().toStdString());
+    writeSettings();
+    updateRecentMenu();
+}
+
+void TMainWindow::updateRecentMenu()
+{
+    for (int i = 0; i < TRecentFiles::kMax; ++i) {
+        QAction* a = recentActions_[i];
+        const bool used = i < recent_.count();
+        a->setVisible(used);
+        if (!used) continue;
+        QString item = text(TRecentFiles::menuText(i + 1, recent_.entries()[static_cast<size_t>(i)],
+                                                   QDir::currentPath().toStdString()));
+        a->setText(QStringLiteral("&") + item.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    }
+}
+
+// ---- state of the commands -----------------------------------------------
+
+void TMainWindow::updateCommands()
+{
+    updateDataCommands();
+    updateOptionCommands();
+    updateStageCommands();
+    updateComputationCommands();
+    status_->setText(statusText());
+}
+
+QString TMainWindow::statusText() const
+{
+    return text(TStages(const_cast<TProject&>(project_)).statusText());
+}
+
+void TMainWindow::updateDataCommands()
+{
+    const TProgramData& d = project_.data();
+    const bool configurable = d.GeneratePYCurves || d.GeneratedEarthPressure;
+    const bool longTerm = d.UseLongTerm;
+    act("DataWallConfiguration")->setEnabled(configurable);
+    act("DataSoilLayers")->setVisible(!longTerm);
+    act("DataSoilLayers")->setEnabled(configurable);
+    soilSubmenu_->menuAction()->setVisible(longTerm);
+    soilSubmenu_->setEnabled(configurable);
+    for (const char* name : {"DataSoilShort", "DataSoilLong"}) act(name)->setVisible(longTerm && d.StageCount <= 1);
+    act("DataPressure")->setVisible(!longTerm);
+    act("DataPressure")->setEnabled(d.UserEarthPressure);
+    pressureSubmenu_->menuAction()->setVisible(longTerm);
+    pressureSubmenu_->setEnabled(d.UserEarthPressure);
+    act("DataSurcharge")->setEnabled(d.UseSurcharges);
+    act("DataConcentrated")->setEnabled(d.UseConcentratedLoads);
+    act("DataTieback")->setEnabled(d.UseTiebacks);
+    act("DataRestraints")->setEnabled(d.UseRestraints);
+    act("DataPYMod")->setEnabled(d.UsePYModification);
+    act("DataExternalPY")->setEnabled(d.UseExternalPY);
+    act("DataSprings")->setEnabled(d.UseSprings);
+    act("DataMEI")->setEnabled(d.UseMEICurves);
+    act("ToolSoilLayers")->setEnabled(!longTerm);
+}
+
+void TMainWindow::updateOptionCommands()
+{
+    const TProgramData& d = project_.data();
+    act(QByteArray("Units" + QByteArray::number(d.Units)).constData())->setChecked(true);
+    for (int choice = 1; choice <= 3; ++choice)
+        act(QByteArray("Pressure" + QByteArray::number(choice)).constData())->setChecked(d.EarthPressureChoice == choice);
+    for (const Option& o : kOptions) act(o.name)->setChecked(project_.option(o.option));
+    const bool staged = d.StageCount > 1;
+    act("OptLongTerm")->setEnabled(!staged);
+    act("OptLongTerm")->setChecked(d.UseLongTerm);
+    act("OptStaged")->setEnabled(!d.UseLongTerm);
+    act("OptStaged")->setChecked(staged);
+    act("ToolStaged")->setEnabled(!d.UseLongTerm);
+}
+
+void TMainWindow::updateStageCommands()
+{
+    const TProgramData& d = project_.data();
+    const bool staged = d.StageCount > 1;
+    stageMenu_->menuAction()->setVisible(staged);
+    for (int n = 1; n <= TStageFiles::kMaxStages; ++n) {
+        QAction* a = stageActions_[n - 1];
+        a->setVisible(staged);
+        a->setEnabled(n <= d.StageCount);
+        a->setChecked(staged && n == d.CurrentStage);
+    }
+    act("CopyPreviousStage")->setEnabled(staged && d.CurrentStage > 1);
+}
+
+void TMainWindow::updateComputationCommands()
+{
+    const std::filesystem::path data = project_.data().FileName;
+    act("EditInput")->setEnabled(fileExists(data));
+    act("EditNotes")->setEnabled(fileExists(TControlFile::runNotes(data)));
+    act("EditOutput")->setEnabled(fileExists(TControlFile::report(data)));
+    const bool plotData = resultsAvailable_ && fileExists(TControlFile::plotData(data));
+    act("ViewGeometry")->setEnabled(kResultWindowsBuilt && plotData);
+    act("View3D")->setEnabled(kResultWindowsBuilt);
+    for (const Graph& g : kGraphs) act(g.name)->setEnabled(kResultWindowsBuilt && plotData);
+}
+
+void TMainWindow::updateWindowMenu()
+{
+    windowMenu_->clear();
+    windowMenu_->addActions({act("Cascade"), act("ArrangeIcons")});
+    const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
+    if (!subs.isEmpty()) windowMenu_->addSeparator();
+    for (qsizetype i = 0; i < subs.size() && i < kWindowListMax; ++i) {
+        QMdiSubWindow* sub = subs[i];
+        QAction* a = windowMenu_->addAction(sub->windowTitle());
+        a->setCheckable(true);
+        a->setChecked(sub == mdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+    }
+}
+
+void TMainWindow::updateTitle()
+{
+    setWindowTitle(QStringLiteral("ORVANE %1 - %2")
+                       .arg(QString::fromLatin1(kVersion), text(TDisplayName::of(project_.data().FileName))));
+}
+
+void TMainWindow::afterProjectReplaced()
+{
+    updateTitle();
+    updateRecentMenu();
+    updateCommands();
+}
+
+void TMainWindow::refreshChildren()
+{
+    for (QWidget* content : windows_->contents()) {
+        if (auto* table = qobject_cast<TTableWindow*>(content)) table->refresh();
+        if (auto* dialog = qobject_cast<TDataDialog*>(content)) dialog->load();
+    }
+}
+
+void TMainWindow::projectStateChanged()
+{
+    for (QWidget* content : windows_->contents())
+        if (auto* dialog = qobject_cast<TDataDialog*>(content)) dialog->load();
+    updateCommands();
+}
+
+bool TMainWindow::commitActiveChild()
+{
+    QWidget* content = windows_->activeContent();
+    if (auto* table = qobject_cast<TTableWindow*>(content)) return table->commitPending();
+    if (auto* dialog = qobject_cast<TDataDialog*>(content)) return dialog->commitPending();
+    return true;
+}
+
+void TMainWindow::showOutcomeError(const std::optional<std::string>& error)
+{
+    if (error) TMessages::information(this, text(*error));
+}
+
+// ---- windows ---------------------------------------------------------------
+
+void TMainWindow::showTable(TGridTable& table, bool modal)
+{
+    const TProjectTables& t = project_.tables();
+    std::optional<TPicture> picture;
+    if (&table == &t.DistLoad || &table == &t.LongDist) picture = TPicture::EarthPressure;
+    if (&table == &t.SoilStrength) picture = TPicture::Springs;
+    windows_->show(tableKey(table), [&] { return new TTableWindow(*this, table, modal, picture); }, modal);
+}
+
+// The windows of the table's sub-tables close with it.
+void TMainWindow::closeTableWindow(const TGridTable& table)
+{
+    for (int c = 0; c < table.columnCount(); ++c)
+        for (int row = 0; row < table.rowCount(); ++row)
+            if (const TGridTable* sub = table.column(c).subTable(row)) closeTableWindow(*sub);
+    if (!windows_->close(tableKey(table))) windows_->discard(tableKey(table));
+}
+
+QWidget* TMainWindow::showDialog(TDialogKind kind, bool modal)
+{
+    auto make = [this, kind]() -> QWidget* {
+        switch (kind) {
+        case TDialogKind::Title: return new TTitleDialog(*this);
+        case TDialogKind::WallProperties: return new TWallPropertiesDialog(*this);
+        case TDialogKind::WallConfiguration: return new TWallConfigurationDialog(*this);
+        case TDialogKind::Surcharge:
+            return new TTableButtonDialog(*this, tableDialog(QStringLiteral("Additional Surcharge"), TPicture::Surcharge,
+                                                             QStringLiteral("&Edit Surcharge Loads"),
+                                                             &TProjectTables::SurchargeTable));
+        case TDialogKind::ConcentratedLoads:
+            return new TTableButtonDialog(
+                *this, optionDialog(tableDialog(QStringLiteral("Concentrated Loads"), TPicture::ConcentratedLoads,
+                                                QStringLiteral("&Edit Concentrated Loads"), &TProjectTables::BoundCond),
+                                    TOption::ConcentratedLoads, QStringLiteral("Apply &Concentrated Loads")));
+        case TDialogKind::Springs:
+            return new TTableButtonDialog(
+                *this, optionDialog(tableDialog(QStringLiteral("Lateral & Rotational Springs"), TPicture::Springs,
+                                                QStringLiteral("&Edit Spring Stiffness"), &TProjectTables::SoilStrength),
+                                    TOption::Springs, QStringLiteral("&Lateral and Rotational Springs")));
+        case TDialogKind::Tieback:
+            return new TTableButtonDialog(*this, tableDialog(QStringLiteral("Tieback (Ground Anchor)"), TPicture::Tieback,
+                                                             QStringLiteral("&Enter Tieback data"),
+                                                             &TProjectTables::TiebackTable1));
+        case TDialogKind::StagedConstruction: return new TStagedConstructionDialog(*this);
+        case TDialogKind::ControlOptions: return new TControlOptionsDialog(*this);
+        }
+        throw std::logic_error("unknown dialog");
+    };
+    return windows_->show(QStringLiteral("dialog:%1").arg(static_cast<int>(kind)), make, modal);
+}
+
+void TMainWindow::openInEditor(const QString& path)
+{
+    if (textEditor_.isEmpty()) {
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        QWidget* content = windows_->show(QStringLiteral("text:") + absolute,
+                                          [&] { return new TTextWindow(absolute); }, false);
+        if (auto* window = qobject_cast<TTextWindow*>(content); window && !window->isModified())
+            window->reload();
+        return;
+    }
+    if (!QProcess::startDetached(textEditor_, {path})) TMessages::information(this, QString::fromLatin1(kEditorFailed));
+}
+
+void TMainWindow::showGuide(const QString& section)
+{
+    auto* guide = qobject_cast<TGuideWindow*>(windows_->show(QStringLiteral("guide"), [] { return new TGuideWindow; }, false));
+    if (guide && !section.isEmpty()) guide->showSection(section);
+}
+
+void TMainWindow::about()
+{
+    TMessages::plain(this, QStringLiteral("ORVANE 2015\nAnalysis of flexible retaining walls\n\nVersion %1\nBuilt %2")
+                               .arg(QString::fromLatin1(kVersion), QStringLiteral(__DATE__)));
+}
+
+void TMainWindow::checkForUpdates()
+{
+    TMessages::information(
+        this, QStringLiteral("This is ORVANE 2015, version %1, built %2.\n\n"
+                             "New versions are published as releases of the ORVANE project repository, each with "
+                             "its notes in the README.\nORVANE does not look for updates over the network.")
+                  .arg(QString::fromLatin1(kVersion), QStringLiteral(__DATE__)));
+}
+
+// ---- file commands ---------------------------------------------------------
+
+bool TMainWindow::maybeSave()
+{
+    if (!project_.isModified()) return true;
+    switch (TMessages::questionWithCancel(this, QString::fromLatin1(kSaveQuestion))) {
+    case TMessages::Answer::Cancel: return false;
+    case TMessages::Answer::No: return true;
+    default: break;
+    }
+    // Goes on only when the project really was saved.
+    return save() && !project_.isModified();
+}
+
+void TMainWindow::newProject()
+{
+    if (!commitActiveChild() || !maybeSave()) return;
+    windows_->discardAll();
+    project_.newProject();
+    resultsAvailable_ = false;
+    afterProjectReplaced();
+}
+
+void TMainWindow::openFromDialog()
+{
+    if (!commitActiveChild() || !maybeSave()) return;
+    const auto choice = TFileDialogs::choose(
+        this, {TFileDialogs::Request::Kind::Open, QStringLiteral("Open"), QString(),
+               QStringLiteral("Orvane 2015 (*.ov5d);;Orvane 2013 (*.ov4d);;Orvane 3.0 (*.ovd);;Orvane 2.0 (*.ovd);;"
+                              "All Files (*)")});
+    if (choice.path.isEmpty()) return;
+    openFile(choice.path, TLayouts::forFileType(choice.filterIndex));
+}
+
+bool TMainWindow::openFile(const QString& path, TLayout layout, bool announce)
+{
+    windows_->discardAll();
+    const QFileInfo info(path);
+    QDir::setCurrent(info.absolutePath());
+    resultsAvailable_ = false;
+    std::optional<std::string> error;
+    try {
+        error = TProjectFiles::open(project_, info.absoluteFilePath().toStdString(), layout);
+    } catch (const std::exception& e) {
+        error = e.what();
+    }
+    showOutcomeError(error);
+    rememberFile(info.absoluteFilePath());
+    afterProjectReplaced();
+    if (announce)
+        TMessages::plain(this, QStringLiteral("Data file: %1, has been read by ORVANE 2015")
+                                   .arg(text(TDisplayName::of(project_.data().FileName))));
+    return !error;
+}
+
+void TMainWindow::openRecent(int index)
+{
+    if (index < 0 || index >= recent_.count()) return;
+    if (!commitActiveChild() || !maybeSave()) return;
+    const QString path = text(recent_.entries()[static_cast<size_t>(index)]);
+    openFile(path, TLayouts::forPath(path.toStdString()));
+}
+
+void TMainWindow::openFromCommandLine(const QString& argument)
+{
+    if (!QFileInfo(argument).isFile()) {
+        TMessages::information(this, QStringLiteral("The data file %1 does not exist; a new project is started.").arg(argument));
+        return;
+    }
+    openFile(argument, TLayouts::forPath(argument.toStdString()), false);
+}
+
+bool TMainWindow::save()
+{
+    if (TProjectFiles::needsName(project_)) return saveAs();
+    try {
+        TProjectFiles::save(project_);
+    } catch (const std::exception& e) {
+        TMessages::information(this, text(e.what()));
+        return false;
+    }
+    refreshChildren();
+    updateCommands();
+    return true;
+}
+
+bool TMainWindow::saveAs()
+{
+    std::filesystem::path proposed = project_.data().FileName;
+    proposed.replace_extension(".ov5d");
+    const auto choice = TFileDialogs::choose(
+        this, {TFileDialogs::Request::Kind::Save,
+               QStringLiteral("Save %1 As").arg(text(TDisplayName::of(project_.data().FileName))), text(proposed.string()),
+               QStringLiteral("Orvane 2015 (*.ov5d);;All Files (*)")});
+    if (choice.path.isEmpty()) return false;
+    QString path = QFileInfo(choice.path).absoluteFilePath();
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ov5d");
+    try {
+        TProjectFiles::saveAs(project_, path.toStdString());
+    } catch (const std::exception& e) {
+        TMessages::information(this, text(e.what()));
+        updateTitle();
+        return false;
+    }
+    updateTitle();
+    rememberFile(path);
+    windows_->discardAll();
+    updateCommands();
+    return true;
+}
+
+// ---- analysis, options, stages --------------------------------------------
+
+void TMainWindow::runAnalysis()
+{
+    if (!commitActiveChild() || !save()) return;
+    if (project_.data().FileName == TProjectFiles::kNewName) return;
+    TRunOutcome outcome;
+    {
+        const BusyCursor busy;
+        outcome = TRunCommand(engineLibrary_).run(project_);
+    }
+    switch (outcome.result) {
+    case TRunResult::NotSaved: return;
+    case TRunResult::CheckFailed: TMessages::warning(this, text(outcome.message)); return;
+    default: TMessages::information(this, text(outcome.message)); break;
+    }
+    if (!outcome.detail.empty()) qWarning("%s", outcome.detail.c_str());
+    if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) windows_->discardAll();
+    updateCommands();
+}
+
+void TMainWindow::setUnits(int system)
+{
+    if (TUnits::clamp(system) == project_.data().Units) return;
+    project_.setUnitSystem(system);
+    refreshChildren();
+}
+
+void TMainWindow::setEarthPressure(int choice)
+{
+    project_.setEarthPressureChoice(choice);
+    projectStateChanged();
+}
+
+void TMainWindow::toggleOption(TOption option)
+{
+    project_.toggleOption(option);
+    if (!project_.option(option))
+        if (TGridTable* table = project_.optionTable(option)) closeTableWindow(*table);
+    projectStateChanged();
+}
+
+void TMainWindow::switchStage(int stage)
+{
+    if (!commitActiveChild()) return;
+    showOutcomeError(TStages(project_).switchTo(stage));
+    refreshChildren();
+    updateCommands();
+}
+
+void TMainWindow::copyPreviousStage()
+{
+    if (!commitActiveChild()) return;
+    TStages stages(project_);
+    if (TMessages::question(this, text(stages.copyPreviousQuestion())) != TMessages::Answer::Yes) return;
+    showOutcomeError(stages.copyPrevious());
+    refreshChildren();
+    updateCommands();
+}
+
+void TMainWindow::setStageCount(int count)
+{
+    showOutcomeError(TStages(project_).setCount(count));
+    refreshChildren();
+    updateCommands();
+}
+
+// ---- window events ---------------------------------------------------------
+
+void TMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!commitActiveChild() || !maybeSave()) {
+        event->ignore();
+        return;
+    }
+    writeSettings();
+    windows_->discardAll();
+    event->accept();
+}
+
+namespace {
+
+QString firstLocalFile(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+}  // namespace
+
+void TMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!firstLocalFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = firstLocalFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    guarded([&] {
+        if (!commitActiveChild() || !maybeSave()) return;
+        openFile(path, TLayouts::forPath(path.toStdString()));
+    });
+}
+
+}  // namespace orvane

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "model/TLayout.hpp"
+#include "model/TOption.hpp"
+#include "model/TProject.hpp"
+#include "model/TRecentFiles.hpp"
+#include "ui/TWindowHost.hpp"
+
+#include <QMainWindow>
+
+#include <filesystem>
+
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace orvane {
+
+class TChildWindows;
+
+// The dialogs the menus and the toolbar open.
+enum class TDialogKind {
+    Title,
+    WallProperties,
+    WallConfiguration,
+    Surcharge,
+    ConcentratedLoads,
+    Springs,
+    Tieback,
+    StagedConstruction,
+    ControlOptions,
+};
+
+// The program's main window: a multiple-document frame whose menus and
+// toolbar reach every command. It owns the project; the child windows show
+// and edit it.
+class TMainWindow : public QMainWindow, public TWindowHost {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kVersion = "2015.5.8";
+
+    explicit TMainWindow(std::filesystem::path engineLibrary, QWidget* parent = nullptr);
+    ~TMainWindow() override;
+
+    // TWindowHost
+    TProject& project() override { return project_; }
+    void showTable(TGridTable& table, bool modal) override;
+    void closeTableWindow(const TGridTable& table) override;
+    void openInEditor(const QString& path) override;
+    QString textEditor() const override { return textEditor_; }
+    void setTextEditor(const QString& path) override;
+    void projectStateChanged() override;
+    void setStageCount(int count) override;
+
+    // File commands. Each runs the save prompt itself where it discards the
+    // project; openFile does not (its callers do).
+    void newProject();
+    void openFromDialog();
+    bool openFile(const QString& path, TLayout layout, bool announce = true);
+    void openRecent(int index);
+    bool save();
+    bool saveAs();
+    // The path given on the command line: read when it names a file.
+    void openFromCommandLine(const QString& argument);
+
+    void runAnalysis();
+    void setUnits(int system);
+    void setEarthPressure(int choice);
+    void toggleOption(TOption option);
+    void switchStage(int stage);
+    void copyPreviousStage();
+    QWidget* showDialog(TDialogKind kind, bool modal = false);
+    void showGuide(const QString& section);
+    void about();
+    void checkForUpdates();
+
+    // The save prompt: false when the user cancelled, or chose to save and
+    // the project still has no name.
+    bool maybeSave();
+    // Makes the active child window take its pending entry; false when it
+    // rejected it.
+    bool commitActiveChild();
+
+    QMdiArea* mdiArea() const { return mdi_; }
+    TChildWindows& windows() const { return *windows_; }
+    const TRecentFiles& recentFiles() const { return recent_; }
+    QString statusText() const;
+    bool resultsAvailable() const { return resultsAvailable_; }
+    // Recomputes which commands are enabled, checked and shown.
+    void updateCommands();
+
+    static QString tableKey(const TGridTable& table);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createFileActions();
+    void createDataActions();
+    void createOptionActions();
+    void createStageActions();
+    void createComputationActions();
+    void createHelpActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    void readSettings();
+    void writeSettings() const;
+
+    QAction* addAction(const char* name, const QString& text, const std::function<void()>& slot,
+                       const QString& hint = {});
+    QAction* act(const char* name) const;
+    QMenu* menu(const QString& title, const char* name);
+    void connectMenu(QMenu* menu);
+    void afterProjectReplaced();
+    void refreshChildren();
+    void updateTitle();
+    void updateRecentMenu();
+    void updateWindowMenu();
+    void updateDataCommands();
+    void updateOptionCommands();
+    void updateStageCommands();
+    void updateComputationCommands();
+    void rememberFile(const QString& path);
+    void showOutcomeError(const std::optional<std::string>& error);
+    template <class Command>
+    void guarded(Command command);
+
+    TProject project_;
+    std::filesystem::path engineLibrary_;
+    TRecentFiles recent_;
+    QString textEditor_;
+    bool resultsAvailable_ = false;
+
+    QMdiArea* mdi_;
+    TChildWindows* windows_;
+    QLabel* status_;
+    QMenu* stageMenu_ = nullptr;
+    QMenu* soilSubmenu_ = nullptr;
+    QMenu* pressureSubmenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QActionGroup* unitGroup_ = nullptr;
+    QActionGroup* pressureGroup_ = nullptr;
+    QActionGroup* stageGroup_ = nullptr;
+    QList<QAction*> recentActions_;
+    QList<QAction*> stageActions_;
+    QList<QAction*> laterActions_;
+};
+
+}  // namespace orvane

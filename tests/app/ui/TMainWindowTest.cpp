@@ -1,0 +1,383 @@
+#include "UiFixture.hpp"
+
+#include "model/TUnits.hpp"
+#include "ui/TChildWindows.hpp"
+#include "ui/TDataEdit.hpp"
+#include "ui/TGridView.hpp"
+#include "ui/TGuideWindow.hpp"
+#include "ui/TTableWindow.hpp"
+#include "ui/TTextWindow.hpp"
+#include "ui/TWallPropertiesDialog.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace orvane {
+namespace {
+
+using MainWindowTest = UiTest;
+
+QString fileText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList visibleRecentItems(TMainWindow& window)
+{
+    QStringList items;
+    for (int n = 1; n <= 10; ++n) {
+        auto* a = window.findChild<QAction*>(QStringLiteral("Recent%1").arg(n));
+        if (a->isVisible()) items << a->text();
+    }
+    return items;
+}
+
+TEST_F(MainWindowTest, ANewProjectIsEditedConvertedSavedReopenedAndRun)
+{
+    trigger("New");
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - NewWall.ov5d"));
+    auto* wall = dialog<TWallPropertiesDialog>(TDialogKind::WallProperties);
+    ASSERT_NE(wall, nullptr);
+    enter(wall->findChild<TDataEdit*>(QStringLiteral("deNI")), QStringLiteral("40"));
+    enter(wall->findChild<TDataEdit*>(QStringLiteral("IncrementLength")), QStringLiteral("12"));
+    TDataEdit* height = wall->findChild<TDataEdit*>(QStringLiteral("WallHeight"));
+    enter(height, QStringLiteral("15"));
+    const TProgramData& d = window_->project().data();
+    EXPECT_EQ(d.Increments, 40);
+    EXPECT_EQ(d.WallHeight, 180.0);  // feet shown, inches kept
+    EXPECT_TRUE(window_->project().isModified());
+
+    wall->findChild<QPushButton*>(QStringLiteral("EnterSectionData"))->click();
+    TGridTable& stiffness = window_->project().tables().PileSect;
+    TTableWindow* sections = tableWindow(stiffness);
+    ASSERT_NE(sections, nullptr);
+    enterCell(sections, 0, 1, QStringLiteral("40"));
+    enterCell(sections, 0, 3, QStringLiteral("4.5E9"));
+    EXPECT_EQ(stiffness.cell(3, 0).asReal(), 4.5e9);
+
+    trigger("Units2");
+    EXPECT_EQ(height->text(), QStringLiteral("4.572"));
+    EXPECT_EQ(height->editLabel()->text(), QStringLiteral("Free Height of Wall (m)"));
+    const double ei = 4.5e9 * TUnits::factor(1, 2, "F-L^2");
+    EXPECT_DOUBLE_EQ(stiffness.cell(3, 0).asReal(), ei);
+    EXPECT_EQ(sections->grid().model()->index(0, 3).data().toString(), QString::fromStdString(stiffness.cell(3, 0).asText()));
+    EXPECT_EQ(sections->grid().model()->headerData(3, Qt::Horizontal).toString(),
+              QStringLiteral("Flexural Stiffness (EI) (kN-m^2)  "));
+    trigger("Units1");
+    EXPECT_EQ(height->text(), QStringLiteral("15.0000081"));  // the rounded constants drift
+
+    const QString path = file(QStringLiteral("wall.ov5d"));
+    choosePath(path);
+    trigger("Save");
+    ASSERT_EQ(fileRequests().size(), 1);
+    EXPECT_EQ(fileRequests()[0].title, QStringLiteral("Save NewWall.ov5d As"));
+    EXPECT_EQ(fileRequests()[0].proposed, QStringLiteral("NewWall.ov5d"));
+    EXPECT_TRUE(QFileInfo(path).isFile());
+    EXPECT_FALSE(window_->project().isModified());
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Wall.ov5d"));
+    EXPECT_EQ(window_->windows().contents().size(), 0);  // Save As closes the child windows
+    EXPECT_TRUE(takeMessages().isEmpty());
+
+    trigger("New");
+    choosePath(path);
+    trigger("Open");
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: Wall.ov5d, has been read by ORVANE 2015")});
+    EXPECT_EQ(window_->project().data().Increments, 40);
+    EXPECT_NEAR(window_->project().data().WallHeight, 180.0, 1e-3);
+    EXPECT_NEAR(stiffness.cell(3, 0).asReal(), 4.5e9, 1e3);
+    EXPECT_EQ(stiffness.cell(1, 0).asInteger(), 40);
+
+    trigger("Run");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("information: Computations are completed. Please, check output file for "
+                                         "results or error messages.")});
+    EXPECT_TRUE(QFileInfo(file(QStringLiteral("wall.ov5o"))).isFile());
+    EXPECT_TRUE(action("EditOutput")->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowTest, AModifiedProjectIsOnlyDiscardedWhenTheUserAgrees)
+{
+    const QString saveQuestion = QStringLiteral("question: Do you want to save any changes?");
+    window_->project().data().Title = "Changed";
+    window_->project().setModified(true);
+
+    answer(TMessages::Answer::Cancel);
+    trigger("New");
+    EXPECT_EQ(takeMessages(), QStringList{saveQuestion});
+    EXPECT_EQ(window_->project().data().Title, "Changed");
+
+    answer(TMessages::Answer::Yes);  // save, but the Save As dialog is cancelled
+    trigger("New");
+    EXPECT_EQ(takeMessages(), QStringList{saveQuestion});
+    EXPECT_EQ(fileRequests().size(), 1);
+    EXPECT_EQ(window_->project().data().Title, "Changed");
+    EXPECT_TRUE(window_->project().isModified());
+
+    answer(TMessages::Answer::Cancel);
+    EXPECT_FALSE(window_->close());
+    EXPECT_TRUE(window_->isVisible());
+
+    takeMessages();
+    answer(TMessages::Answer::No);
+    trigger("New");
+    EXPECT_EQ(takeMessages(), QStringList{saveQuestion});
+    EXPECT_EQ(window_->project().data().Title, "New Wall");
+    EXPECT_FALSE(window_->project().isModified());
+    trigger("New");  // nothing to save: no question
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(MainWindowTest, ATableEditCountsAsAChangeForTheSavePrompt)
+{
+    TTableWindow* layers = openTable(window_->project().tables().NewSoil);
+    enterCell(layers, 0, 1, QStringLiteral("20"));
+    const QString path = file(QStringLiteral("prompt.ov5d"));
+    answer(TMessages::Answer::Yes);
+    choosePath(path);
+    QFile::remove(path);
+    trigger("New");
+    EXPECT_TRUE(QFileInfo(path).isFile());
+    EXPECT_EQ(window_->project().tables().NewSoil.cell(1, 0).asReal(), 0.0);
+}
+
+TEST_F(MainWindowTest, TheRecentFilesKeepTenAndMoveAReopenedOneToTheTop)
+{
+    const QString source = example(QStringLiteral("cantilever-user-py.ov5d"));
+    for (int n = 1; n <= 11; ++n) {
+        const QString path = file(QStringLiteral("w%1.ov5d").arg(n));
+        ASSERT_TRUE(QFile::copy(source, path));
+        choosePath(path);
+        trigger("Open");
+    }
+    QStringList expected;
+    for (int n = 11; n >= 2; --n) expected << QStringLiteral("&%1 w%2.ov5d").arg(12 - n).arg(n);
+    EXPECT_EQ(visibleRecentItems(*window_), expected);
+
+    trigger("Recent3");
+    EXPECT_EQ(QFileInfo(QString::fromStdString(window_->project().data().FileName)).fileName(), QStringLiteral("w9.ov5d"));
+    QStringList after = visibleRecentItems(*window_);
+    EXPECT_EQ(after[0], QStringLiteral("&1 w9.ov5d"));
+    EXPECT_EQ(after[1], QStringLiteral("&2 w11.ov5d"));
+    EXPECT_EQ(after[2], QStringLiteral("&3 w10.ov5d"));
+    EXPECT_EQ(after[3], QStringLiteral("&4 w8.ov5d"));
+    EXPECT_EQ(after.size(), 10);
+
+    QSettings settings(QStringLiteral("Tarquin"), QStringLiteral("ORVANE"));
+    settings.beginGroup(QStringLiteral("2015.5.8"));
+    EXPECT_EQ(settings.value(QStringLiteral("File1")).toString(), file(QStringLiteral("w9.ov5d")));
+    EXPECT_EQ(settings.value(QStringLiteral("File10")).toString(), file(QStringLiteral("w2.ov5d")));
+
+    // A new window reads them back.
+    window_ = std::make_unique<TMainWindow>(std::filesystem::path(ORVANE_BIN_DIR) / "libOrvaneEngine.so");
+    EXPECT_EQ(visibleRecentItems(*window_), after);
+}
+
+TEST_F(MainWindowTest, AStagedProjectShowsItsStagesInTheMenuButtonsAndStatusBar)
+{
+    EXPECT_FALSE(window_->findChild<QMenu*>(QStringLiteral("StageMenu"))->menuAction()->isVisible());
+    EXPECT_FALSE(action("Stage1")->isVisible());
+    EXPECT_EQ(window_->statusText(), QString());
+
+    choosePath(example(QStringLiteral("three-stage.ov5d")));
+    trigger("Open");
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: Three-stage.ov5d, has been read by ORVANE 2015")});
+    EXPECT_TRUE(window_->findChild<QMenu*>(QStringLiteral("StageMenu"))->menuAction()->isVisible());
+    for (int n = 1; n <= 5; ++n) {
+        QAction* stage = action(QStringLiteral("Stage%1").arg(n).toLatin1().constData());
+        EXPECT_TRUE(stage->isVisible());
+        EXPECT_EQ(stage->isEnabled(), n <= 3) << n;
+        EXPECT_EQ(stage->isChecked(), n == 1) << n;
+        EXPECT_EQ(stage->toolTip(), QStringLiteral("Stage Const. %1").arg(n));
+    }
+    EXPECT_FALSE(action("CopyPreviousStage")->isEnabled());
+    EXPECT_FALSE(action("OptLongTerm")->isEnabled());
+    EXPECT_TRUE(action("OptStaged")->isChecked());
+    EXPECT_EQ(window_->statusText(), QStringLiteral("Construction Stage Number: 1"));
+    for (int n = 1; n <= 3; ++n) EXPECT_TRUE(QFileInfo(file(QStringLiteral("three-stage.st%1").arg(n))).isFile());
+
+    const std::string firstTitle = window_->project().data().Title;
+    trigger("Stage2");
+    EXPECT_EQ(window_->statusText(), QStringLiteral("Construction Stage Number: 2"));
+    EXPECT_EQ(window_->findChild<QLabel*>(QStringLiteral("StageStatus"))->text(),
+              QStringLiteral("Construction Stage Number: 2"));
+    EXPECT_TRUE(action("Stage2")->isChecked());
+    EXPECT_FALSE(action("Stage1")->isChecked());
+    EXPECT_TRUE(action("CopyPreviousStage")->isEnabled());
+    EXPECT_EQ(window_->project().data().Title, " Stage No : 2");
+
+    answer(TMessages::Answer::No);
+    trigger("CopyPreviousStage");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("question: Do you want to copy all information from Stage 1 to Stage 2")});
+    trigger("Stage1");
+    EXPECT_EQ(window_->project().data().Title, firstTitle);
+}
+
+TEST_F(MainWindowTest, LongTermAnalysesRearrangeTheDataMenu)
+{
+    auto* soil = window_->findChild<QMenu*>(QStringLiteral("SoilSubmenu"));
+    auto* pressure = window_->findChild<QMenu*>(QStringLiteral("PressureSubmenu"));
+    EXPECT_TRUE(action("DataSoilLayers")->isVisible());
+    EXPECT_FALSE(soil->menuAction()->isVisible());
+    trigger("OptLongTerm");
+    EXPECT_TRUE(action("OptLongTerm")->isChecked());
+    EXPECT_FALSE(action("DataSoilLayers")->isVisible());
+    EXPECT_TRUE(soil->menuAction()->isVisible());
+    EXPECT_TRUE(action("DataSoilLong")->isVisible());
+    EXPECT_FALSE(action("DataPressure")->isVisible());
+    EXPECT_TRUE(pressure->menuAction()->isVisible());
+    EXPECT_FALSE(pressure->isEnabled());  // earth pressure is generated
+    EXPECT_FALSE(action("OptStaged")->isEnabled());
+    EXPECT_FALSE(action("ToolSoilLayers")->isEnabled());
+    EXPECT_FALSE(action("ToolStaged")->isEnabled());
+    trigger("Pressure1");
+    EXPECT_TRUE(pressure->isEnabled());
+    trigger("DataSoilLong");
+    EXPECT_NE(tableWindow(window_->project().tables().LongSoil), nullptr);
+}
+
+TEST_F(MainWindowTest, OptionsAreKeptInStepWithTheMenusAndSwitchingOffClosesTheirTable)
+{
+    EXPECT_FALSE(action("DataRestraints")->isEnabled());
+    trigger("OptRestraints");
+    EXPECT_TRUE(action("OptRestraints")->isChecked());
+    trigger("DataRestraints");
+    TTableWindow* restraints = tableWindow(window_->project().tables().SoilLayer);
+    ASSERT_NE(restraints, nullptr);
+    EXPECT_EQ(restraints->windowTitle(), QStringLiteral("Specify Deflection and Slope on Wall"));
+    trigger("OptRestraints");
+    EXPECT_EQ(tableWindow(window_->project().tables().SoilLayer), nullptr);
+    EXPECT_FALSE(action("DataRestraints")->isEnabled());
+
+    // Choosing a generated distribution keeps the configuration reachable
+    // when p-y curves come from the user.
+    trigger("OptGeneratePY");
+    EXPECT_FALSE(action("DataWallConfiguration")->isEnabled());
+    trigger("Pressure2");
+    EXPECT_TRUE(action("DataWallConfiguration")->isEnabled());
+    EXPECT_TRUE(action("DataSoilLayers")->isEnabled());
+    EXPECT_TRUE(action("Pressure2")->isChecked());
+}
+
+TEST_F(MainWindowTest, TextsOpenInTheProgramsOwnWindowOrTheConfiguredEditor)
+{
+    const QString path = example(QStringLiteral("cantilever-user-py.ov5d"));
+    window_->openFile(path, TLayout::Current, false);
+    trigger("EditInput");
+    auto* text = qobject_cast<TTextWindow*>(window_->windows().activeContent());
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(QFontInfo(text->editor()->font()).fixedPitch());
+    EXPECT_TRUE(text->editor()->toPlainText().startsWith(QStringLiteral("Cantilever sheet-pile wall on user p-y curves\n1 0")));
+    text->editor()->setPlainText(QStringLiteral("first\nsecond"));
+    ASSERT_TRUE(text->save());
+    EXPECT_EQ(fileText(path), QStringLiteral("first\r\nsecond\r\n"));
+
+    window_->setTextEditor(QStringLiteral("/nonexistent/editor"));
+    trigger("EditInput");
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: An error occurred in running the Word Processor")});
+    window_->setTextEditor(QStringLiteral("/bin/true"));
+    trigger("EditInput");
+    EXPECT_TRUE(takeMessages().isEmpty());
+    QSettings settings(QStringLiteral("Tarquin"), QStringLiteral("ORVANE"));
+    EXPECT_EQ(settings.value(QStringLiteral("2015.5.8/Word Processor")).toString(), QStringLiteral("/bin/true"));
+    EXPECT_FALSE(action("EditNotes")->isEnabled());
+}
+
+TEST_F(MainWindowTest, HelpShowsTheGuideTheVersionAndWhereReleasesAre)
+{
+    trigger("HelpAbout");
+    const QStringList about = takeMessages();
+    ASSERT_EQ(about.size(), 1);
+    EXPECT_TRUE(about[0].contains(QRegularExpression(
+        QStringLiteral("^plain: ORVANE 2015\n.*\n\nVersion 2015\\.5\\.8\nBuilt [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4}$"))))
+        << about[0].toStdString();
+    trigger("HelpUpdates");
+    const QStringList updates = takeMessages();
+    ASSERT_EQ(updates.size(), 1);
+    EXPECT_TRUE(updates[0].startsWith(QStringLiteral("information: This is ORVANE 2015, version 2015.5.8, built ")));
+    EXPECT_TRUE(updates[0].contains(QStringLiteral("releases of the ORVANE project repository")));
+
+    trigger("HelpUsers");
+    auto* guide = qobject_cast<TGuideWindow*>(window_->windows().activeContent());
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->browser()->toPlainText().contains(QStringLiteral("Entering a wall")));
+    EXPECT_TRUE(guide->browser()->textCursor().block().text().startsWith(QStringLiteral("Entering a wall")));
+    trigger("HelpTechnical");
+    EXPECT_TRUE(guide->browser()->textCursor().block().text().startsWith(QStringLiteral("How the analysis works")));
+}
+
+TEST_F(MainWindowTest, ResultWindowsComeLaterAndSaySo)
+{
+    const char* later[] = {"ViewGeometry", "View3D",        "GraphPY",       "GraphDeflection", "GraphMoment",
+                           "GraphShear",   "GraphReaction", "GraphThree",    "GraphPressure",   "GraphCombined",
+                           "GraphExport"};
+    for (const char* name : later) {
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+        EXPECT_TRUE(action(name)->toolTip().endsWith(QStringLiteral(": its window comes with a later version of ORVANE")))
+            << name;
+    }
+    EXPECT_EQ(action("GraphShear")->toolTip(), QStringLiteral("LShear Diagram: its window comes with a later version of ORVANE"));
+    EXPECT_EQ(action("GraphCombined")->text(), QStringLiteral("Earth Pressure Combined"));
+}
+
+TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)
+{
+    const QString path = example(QStringLiteral("anchored-tieback.ov5d"));
+    QDir::setCurrent(QDir::tempPath());
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Without a drag session the application does not deliver a drop; the
+    // window's own handler takes it as it would.
+    static_cast<QObject*>(window_.get())->event(&drop);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Anchored-tieback.ov5d"));
+    EXPECT_EQ(QDir::currentPath(), folder_.path());
+    EXPECT_TRUE(window_->project().data().UseTiebacks);
+    EXPECT_EQ(takeMessages().size(), 1);
+
+    window_->openFromCommandLine(example(QStringLiteral("cantilever-user-py.ov5d")));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Cantilever-user-py.ov5d"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+    window_->openFromCommandLine(file(QStringLiteral("missing.ov5d")));
+    EXPECT_EQ(takeMessages().size(), 1);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Cantilever-user-py.ov5d"));
+}
+
+TEST_F(MainWindowTest, ARunThatFailsTheCheckWarnsAndRunsNothing)
+{
+    const QString path = file(QStringLiteral("check.ov5d"));
+    window_->project().data().Increments = 10;
+    window_->project().tables().PileSect.cell(1, 0).setInteger(12);
+    choosePath(path);
+    trigger("Run");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("warning: End Node, 12 in row 1 of Wall Stiffness definition\nis greater than "
+                                         "number of nodes defined, 10.\nPlease check on Wall Properties Windows and "
+                                         "Wall Stiffness Table")});
+    EXPECT_FALSE(QFileInfo(file(QStringLiteral("check.ov5o"))).exists());
+
+    // A project never saved runs nothing and says nothing.
+    window_->project().setModified(false);
+    trigger("New");
+    trigger("Run");
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+}  // namespace
+}  // namespace orvane
