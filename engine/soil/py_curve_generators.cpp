@@ -1,7 +1,6 @@
 #include "py_curve_generators.hpp"
 
 #include "soil/py_framework.hpp"
-#include "soil/soil_stop.hpp"
 
 namespace orvane::soil {
 
@@ -14,12 +13,10 @@ LayerTotals generateLayerCurves(GenerationRun& run)
         switch (run.setup->layers[n].type) {
         case 2: generateStiffClayWithWater(f, n, first, last); break;
         case 3: generateStiffClayWithoutWater(f, n, first, last); break;
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-            // Sand, silt and rock generators are not built yet.
-            throw NotAvailable("GENERATED P-Y CURVES IN SAND, SILT OR ROCK");
+        case 4: generateSand(f, n, first, last); break;
+        case 5: generateSilt(f, n, first, last); break;
+        case 6: generateStrongRock(f, n, first, last); break;
+        case 7: generateWeakRock(f, n, first, last); break;
         default: generateSoftClay(f, n, first, last); break;  // unknown codes count as soft clay
         }
     }

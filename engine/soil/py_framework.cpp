@@ -190,14 +190,21 @@ void CurveFramework::pointLines(const HalfArray& y, const HalfArray& p, const Po
 
 void CurveFramework::exchangePoints(const HalfArray& y, const HalfArray& p, const PointForm& form)
 {
+    const int between = form.exchangeGapBetween < 0 ? form.exchangeGap : form.exchangeGapBetween;
     for (size_t m = 0; m < 17; ++m)
         exchange().record(Line().i(5, static_cast<long long>(m + 1)).x(form.exchangeGap).e(10, 3, p[m])
-                              .x(form.exchangeGap).e(10, 3, y[m]));
+                              .x(between).e(10, 3, y[m]));
 }
 
 void CurveFramework::multiplierLine(double mp, double my)
 {
     report().rec(Line().x(21).a(" P-Multiplier = ").e(10, 3, mp).a(" Y-Multiplier = ").e(10, 3, my));
+}
+
+void CurveFramework::pointHeading(int blanks)
+{
+    report().rec(Line().x(blanks).a("Y").x(19).a("P"));
+    unitLine({{blanks + 1, units().length}, {blanks + 21, units().forcePerLength}});
 }
 
 void CurveFramework::unitLine(const std::vector<std::pair<int, std::string>>& columns)

@@ -22,6 +22,7 @@ struct PointForm {
     char reportKind = 'F';  // F, E or D
     int reportDecimals = 3;
     int exchangeGap = 1;    // blanks before each exchange field
+    int exchangeGapBetween = -1;  // blanks between p and y when they differ from exchangeGap
 };
 
 class CurveFramework {
@@ -70,6 +71,8 @@ public:
     void pointLines(const HalfArray& y, const HalfArray& p, const PointForm& form);
     void exchangePoints(const HalfArray& y, const HalfArray& p, const PointForm& form);
     void multiplierLine(double mp, double my);
+    // "Y" after `blanks` blanks, "P" 20 columns further, and their unit labels below.
+    void pointHeading(int blanks);
     // A unit line: each text right-aligned to end at its column.
     void unitLine(const std::vector<std::pair<int, std::string>>& columns);
 
@@ -87,5 +90,9 @@ void applyMultipliers(HalfArray& y, HalfArray& p, double mp, double my, double s
 void generateSoftClay(CurveFramework& f, size_t layer, size_t first, size_t last);
 void generateStiffClayWithWater(CurveFramework& f, size_t layer, size_t first, size_t last);
 void generateStiffClayWithoutWater(CurveFramework& f, size_t layer, size_t first, size_t last);
+void generateSand(CurveFramework& f, size_t layer, size_t first, size_t last);
+void generateSilt(CurveFramework& f, size_t layer, size_t first, size_t last);
+void generateStrongRock(CurveFramework& f, size_t layer, size_t first, size_t last);
+void generateWeakRock(CurveFramework& f, size_t layer, size_t first, size_t last);
 
 }  // namespace orvane::soil
