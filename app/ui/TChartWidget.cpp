@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -53,6 +55,7 @@ void TChartWidget::paintEvent(QPaintEvent*)
         curve.points[1].setY(ys[0] * 1.001);
         yAxis.min = std::min(ys[0] * 0.9, ys[0] * 1.1);
         yAxis.max = std::max(ys[0] * 0.9, ys[0] * 1.1);
+        yAxis.step = 0.0;
     }
     xAxis.inverted = table_.invertedXAxis();
     yAxis.inverted = table_.invertedYAxis();

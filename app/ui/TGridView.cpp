@@ -24,6 +24,8 @@ TGridView::TGridView(TGridTableModel& model, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The row numbers get a third of an inch at least.
+    verticalHeader()->setMinimumWidth(logicalDpiX() / 3);
     connect(delegate_, &TGridDelegate::linkClicked, this, &TGridView::linkClicked);
     connect(delegate_, &TGridDelegate::enterPressed, this, [this] {
         if (!rejected_) moveToNextCell();
@@ -59,7 +61,7 @@ void TGridView::setVisibleRows(int rows)
 
 QSize TGridView::sizeHint() const
 {
-    int width = verticalHeader()->sizeHint().width() + 2 * frameWidth();
+    int width = std::max(verticalHeader()->sizeHint().width(), verticalHeader()->minimumWidth()) + 2 * frameWidth();
     for (int c = 0; c < model_.columnCount(); ++c) width += columnWidth(c);
     const int rows = std::min(model_.rowCount(), visibleRows_);
     const int rowHeight = model_.rowCount() > 0 ? this->rowHeight(0) : verticalHeader()->defaultSectionSize();

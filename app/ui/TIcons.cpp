@@ -232,6 +232,33 @@ QIcon TIcons::icon(TIconKind kind)
     return {};
 }
 
+QIcon TIcons::program()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / double(kSize), size / double(kSize));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 238, 248));
+        p.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
+        wallInSoil(p);
+        QPainterPath line;
+        for (int i = 0; i <= 20; ++i) {
+            const double t = i / 20.0;
+            const QPointF pt(12 + 7 * std::pow(1 - t, 2), 3 + 20 * t);
+            i == 0 ? line.moveTo(pt) : line.lineTo(pt);
+        }
+        p.setPen(QPen(kAccent, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(line);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QIcon TIcons::stage(int n)
 {
     return drawn([n](QPainter& p) {

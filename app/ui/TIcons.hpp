@@ -32,6 +32,8 @@ public:
     static QIcon icon(TIconKind kind);
     // The button of construction stage n (1-5).
     static QIcon stage(int n);
+    // The program's own icon: a wall in soil with its deflected line.
+    static QIcon program();
 };
 
 }  // namespace orvane

@@ -132,6 +132,7 @@ struct BusyCursor {
 TMainWindow::TMainWindow(std::filesystem::path engineLibrary, QWidget* parent)
     : QMainWindow(parent), engineLibrary_(std::move(engineLibrary)), mdi_(new QMdiArea(this))
 {
+    setWindowIcon(TIcons::program());
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);

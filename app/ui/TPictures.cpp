@@ -88,23 +88,32 @@ void wallInSoil(QPainter& p, double x, double top, double dig, double tip, doubl
 
 void wallConfiguration(QPainter& p)
 {
-    wallInSoil(p, 150, 60, 130, 195);
-    // Sloping backfill and the uniform load on it.
-    p.setPen(QPen(QColor(120, 90, 40), 1.2));
-    p.drawLine(QPointF(150, 60), QPointF(60, 45));
-    label(p, {70, 40}, QStringLiteral("\u03b2"));
-    for (double x = 30; x <= 140; x += 22) arrow(p, {x, 14}, {x, 40});
-    label(p, {30, 12}, QStringLiteral("q"));
-    dimension(p, {175, 50}, {175, 130}, QStringLiteral("H"));
-    waterTable(p, 20, 140, 100, QStringLiteral("DWb"));
-    waterTable(p, 200, 285, 160, QStringLiteral("DWe"));
-    label(p, {190, 122}, QStringLiteral("excavation"));
+    // Backfill rising away from the wall at the slope beta, excavation in front.
+    const double wallX = 150;
+    const double top = 60;
+    const double rise = 18;  // over the width of the backfill
+    soil(p, QPolygonF{{wallX, top}, {10, top - rise}, {10, 210}, {wallX, 210}});
+    soil(p, QPolygonF{{wallX + 8, 130}, {290, 130}, {290, 210}, {wallX + 8, 210}});
+    wall(p, QRectF(wallX, top - 10, 8, 145));
+    p.setPen(QPen(kDimension, 0.8, Qt::DashLine));
+    p.drawLine(QPointF(wallX, top), QPointF(90, top));
+    p.setPen(QPen(kDimension, 0.8));
+    p.drawArc(QRectF(wallX - 45, top - 45, 90, 90), 180 * 16, -9 * 16);
+    label(p, {96, top - 4}, QStringLiteral("\u03b2"));
+    auto surface = [&](double x) { return top - rise * (wallX - x) / (wallX - 10); };
+    for (double x = 25; x <= 135; x += 22) arrow(p, {x, surface(x) - 24}, {x, surface(x) - 1});
+    label(p, {14, 24}, QStringLiteral("q"));
+    dimension(p, {175, top}, {175, 130}, QStringLiteral("H"));
+    waterTable(p, 20, 140, 110, QStringLiteral("DWb"));
+    waterTable(p, 200, 285, 165, QStringLiteral("DWe"));
+    label(p, {190, 124}, QStringLiteral("excavation"));
     // Plan of the wall units: Wa centre to centre, Wp each.
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(kWall);
     for (double x : {205.0, 245.0}) p.drawEllipse(QPointF(x, 30), 9, 9);
     dimension(p, {205, 12}, {245, 12}, QStringLiteral("Wa"), {-8, -6});
     dimension(p, {236, 48}, {254, 48}, QStringLiteral("Wp"), {14, 4});
+    label(p, {200, 70}, QStringLiteral("plan of the wall"));
 }
 
 void surcharge(QPainter& p)

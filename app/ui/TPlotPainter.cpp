@@ -93,16 +93,16 @@ TPlotAxis TPlotPainter::fit(const QVector<double>& values, const QString& title)
         low -= pad;
         high += pad;
     }
-    const double step = tickStep(low, high);
-    axis.min = std::floor(low / step) * step;
-    axis.max = std::ceil(high / step) * step;
+    axis.step = tickStep(low, high);
+    axis.min = std::floor(low / axis.step) * axis.step;
+    axis.max = std::ceil(high / axis.step) * axis.step;
     return axis;
 }
 
 QVector<double> TPlotPainter::ticks(const TPlotAxis& axis)
 {
     QVector<double> result;
-    const double step = tickStep(axis.min, axis.max);
+    const double step = axis.step > 0.0 ? axis.step : tickStep(axis.min, axis.max);
     const double first = std::ceil(axis.min / step - 1e-9) * step;
     for (double v = first; v <= axis.max + step * 1e-9 && result.size() < 50; v += step)
         result << (std::fabs(v) < step * 1e-9 ? 0.0 : v);

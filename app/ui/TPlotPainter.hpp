@@ -23,6 +23,7 @@ struct TPlotAxis {
     double min = 0.0;
     double max = 1.0;
     bool inverted = false;
+    double step = 0.0;  // between ticks; 0: chosen from the range
 };
 
 // Axis numbers: "#,##0.###" (grouped thousands, up to three decimals), or

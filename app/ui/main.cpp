@@ -2,6 +2,7 @@
 // open instead of starting a new project.
 
 #include "model/TRunCommand.hpp"
+#include "ui/TIcons.hpp"
 #include "ui/TMainWindow.hpp"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tarquin"));
     QApplication::setApplicationName(QStringLiteral("ORVANE"));
     QApplication::setApplicationVersion(QString::fromLatin1(orvane::TMainWindow::kVersion));
+    QApplication::setWindowIcon(orvane::TIcons::program());
 
     orvane::TMainWindow window(orvane::TRunCommand::defaultLibrary());
     window.show();

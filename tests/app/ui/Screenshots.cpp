@@ -95,7 +95,8 @@ void enterProject(TMainWindow& window)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    const QString folder =
+        QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots")).absolutePath();
     QDir().mkpath(folder);
     TMessages::setPresenter([](TMessages::Kind, const QString&) { return TMessages::Answer::No; });
     QTemporaryDir work;

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -320,6 +322,26 @@ TEST_F(MainWindowTest, HelpShowsTheGuideTheVersionAndWhereReleasesAre)
     EXPECT_TRUE(guide->browser()->textCursor().block().text().startsWith(QStringLiteral("Entering a wall")));
     trigger("HelpTechnical");
     EXPECT_TRUE(guide->browser()->textCursor().block().text().startsWith(QStringLiteral("How the analysis works")));
+}
+
+TEST_F(MainWindowTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward)
+{
+    window_->showDialog(TDialogKind::Title);
+    window_->showTable(window_->project().tables().PileSect, false);
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    emit menu->aboutToShow();
+    QStringList items;
+    QAction* title = nullptr;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        items << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+        if (a->text() == QStringLiteral("Project Title")) title = a;
+    }
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Arrange Icons"),
+                                  QStringLiteral("Project Title"), QStringLiteral("Wall Stiffness *")}));
+    ASSERT_NE(title, nullptr);
+    title->trigger();
+    EXPECT_EQ(window_->mdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("Project Title"));
 }
 
 TEST_F(MainWindowTest, ResultWindowsComeLaterAndSaySo)
