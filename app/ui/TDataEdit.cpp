@@ -1,7 +1,6 @@
 #include "ui/TDataEdit.hpp"
 
 #include "model/EEntryError.hpp"
-#include "model/EMathError.hpp"
 #include "model/TExpression.hpp"
 #include "model/TRealFormat.hpp"
 #include "model/TUnits.hpp"
@@ -127,7 +126,8 @@ bool TDataEdit::commit()
         value = TExpression::evaluate(text().toStdString());
     } catch (const EEntryError& e) {
         return reject(integerOnly_ ? QStringLiteral("Entry must be a valid integer.") : QString::fromStdString(e.what()));
-    } catch (const EMathError& e) {
+    } catch (const std::exception& e) {
+        // Arithmetic faults of the evaluation, reported as they are.
         return reject(QString::fromStdString(e.what()));
     }
     if (integerOnly_ && value != std::trunc(value)) return reject(QStringLiteral("Entry must be an integer."));

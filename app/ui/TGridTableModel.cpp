@@ -1,7 +1,5 @@
 #include "ui/TGridTableModel.hpp"
 
-#include "model/EEntryError.hpp"
-#include "model/EMathError.hpp"
 #include "model/TEnumColumn.hpp"
 #include "model/TGridTable.hpp"
 #include "model/TTableColumn.hpp"
@@ -105,9 +103,8 @@ std::optional<QString> TGridTableModel::commit(const QModelIndex& index, const Q
 {
     try {
         table_.commit(tableColumn(index.column()), index.row(), text.toStdString());
-    } catch (const EEntryError& e) {
-        return QString::fromStdString(e.what());
-    } catch (const EMathError& e) {
+    } catch (const std::exception& e) {
+        // Entry errors, and arithmetic faults of the evaluation.
         return QString::fromStdString(e.what());
     }
     emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));

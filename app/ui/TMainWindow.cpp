@@ -677,7 +677,7 @@ void TMainWindow::showTable(TGridTable& table, bool modal)
     std::optional<TPicture> picture;
     if (&table == &t.DistLoad || &table == &t.LongDist) picture = TPicture::EarthPressure;
     if (&table == &t.SoilStrength) picture = TPicture::Springs;
-    windows_->show(tableKey(table), [&] { return new TTableWindow(*this, table, modal, picture); }, modal);
+    guarded([&] { windows_->show(tableKey(table), [&] { return new TTableWindow(*this, table, modal, picture); }, modal); });
 }
 
 // The windows of the table's sub-tables close with it.
@@ -723,6 +723,11 @@ QWidget* TMainWindow::showDialog(TDialogKind kind, bool modal)
 }
 
 void TMainWindow::openInEditor(const QString& path)
+{
+    guarded([&] { openInEditorUnguarded(path); });
+}
+
+void TMainWindow::openInEditorUnguarded(const QString& path)
 {
     if (textEditor_.isEmpty()) {
         const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -929,9 +934,8 @@ void TMainWindow::copyPreviousStage()
 
 void TMainWindow::setStageCount(int count)
 {
-    showOutcomeError(TStages(project_).setCount(count));
+    guarded([&] { showOutcomeError(TStages(project_).setCount(count)); });
     refreshChildren();
-    updateCommands();
 }
 
 // ---- window events ---------------------------------------------------------

@@ -127,6 +127,7 @@ private:
     void updateStageCommands();
     void updateComputationCommands();
     void rememberFile(const QString& path);
+    void openInEditorUnguarded(const QString& path);
     void showOutcomeError(const std::optional<std::string>& error);
     template <class Command>
     void guarded(Command command);

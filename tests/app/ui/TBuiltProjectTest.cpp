@@ -1,5 +1,6 @@
-// A project entered only through the program's windows is saved, analysed by
-// the runner and the program, and reads back with the same values.
+// Projects entered only through the program's windows are saved, analysed by
+// the runner and by the program, and read back with the same values: one with
+// the user's own p-y curves, one with everything generated from the soil.
 
 #include "UiFixture.hpp"
 
@@ -76,6 +77,9 @@ QStringList fields(QWidget* dialog)
 
 class BuiltProjectTest : public UiTest {
 protected:
+    void enterWall(int secondSoilType, const std::vector<std::vector<QString>>& secondLayer);
+    void saveRunAndReopen();
+
     void enterFields(QWidget* dialog, std::initializer_list<std::pair<const char*, const char*>> entries)
     {
         for (const auto& [name, entry] : entries) {
@@ -127,10 +131,10 @@ protected:
     }
 };
 
-TEST_F(BuiltProjectTest, AWallEnteredInTheWindowsIsAnalysedAndReadsBackUnchanged)
+// Title, wall, stiffness, wall configuration and two soil layers.
+void BuiltProjectTest::enterWall(int secondSoilType, const std::vector<std::vector<QString>>& secondLayer)
 {
     TProjectTables& t = window_->project().tables();
-
     auto* title = dialog<TTitleDialog>(TDialogKind::Title);
     auto* line = title->findChild<QLineEdit*>(QStringLiteral("Title"));
     line->selectAll();
@@ -144,11 +148,6 @@ TEST_F(BuiltProjectTest, AWallEnteredInTheWindowsIsAnalysedAndReadsBackUnchanged
     enterRows(tableWindow(t.PileSect), {{"0", "40"}}, 0);
     enterCell(tableWindow(t.PileSect), 0, 3, QStringLiteral("4.5E9"));
 
-    // Earth pressure generated from the soil, p-y curves from the user.
-    trigger("OptGeneratePY");
-    trigger("OptExternalPY");
-    trigger("Pressure2");
-
     auto* config = dialog<TWallConfigurationDialog>(TDialogKind::WallConfiguration);
     enterFields(config, {{"WallHeight", "15"}, {"ActiveWidth", "12"}, {"WaterDepthBackfill", "50"}, {"PYWidth", "12"},
                          {"WaterDepthExcavation", "50"}, {"ActivePressureFactor", "1"}, {"BackfillSlope", "0"},
@@ -159,27 +158,23 @@ TEST_F(BuiltProjectTest, AWallEnteredInTheWindowsIsAnalysedAndReadsBackUnchanged
     ASSERT_NE(layers, nullptr);
     layers->addRow();
     chooseCell(layers, 0, 0, 4);
-    chooseCell(layers, 1, 0, 4);
+    chooseCell(layers, 1, 0, secondSoilType);
     enterCell(layers, 0, 1, QStringLiteral("25"));
     enterCell(layers, 1, 1, QStringLiteral("50"));
-    for (int layer = 0; layer < 2; ++layer) {
-        TTableWindow* sand = openLink(layers, layer, 2);
-        ASSERT_NE(sand, nullptr);
-        EXPECT_EQ(sand->windowTitle(), QStringLiteral("Sand %1").arg(layer + 1));
-        const QString angle = layer == 0 ? QStringLiteral("30") : QStringLiteral("34");
-        enterRows(sand, {{"120", angle, "90", "0"}, {"120", angle, "90", "0"}});
-    }
+    TTableWindow* sand = openLink(layers, 0, 2);
+    ASSERT_NE(sand, nullptr);
+    EXPECT_EQ(sand->windowTitle(), QStringLiteral("Sand 1"));
+    enterRows(sand, {{"120", "30", "90", "0"}, {"120", "30", "90", "0"}});
+    TTableWindow* second = openLink(layers, 1, 2);
+    ASSERT_NE(second, nullptr);
+    enterRows(second, secondLayer);
+}
 
-    trigger("DataExternalPY");
-    TTableWindow* sets = tableWindow(t.PYCurves2);
-    ASSERT_NE(sets, nullptr);
-    sets->addRow();
-    enterCell(sets, 0, 0, QStringLiteral("15"));
-    enterCell(sets, 1, 0, QStringLiteral("25"));
-    enterCell(sets, 2, 0, QStringLiteral("40"));
-    enterCurves(sets);
+// Saves under a name, has the runner and the program analyse the file, and
+// reads it back into a new project.
+void BuiltProjectTest::saveRunAndReopen()
+{
     EXPECT_TRUE(takeMessages().isEmpty());
-
     const QString path = file(QStringLiteral("built.ov5d"));
     choosePath(path);
     trigger("Save");
@@ -187,6 +182,7 @@ TEST_F(BuiltProjectTest, AWallEnteredInTheWindowsIsAnalysedAndReadsBackUnchanged
     const QStringList saved = dump(window_->project());
     const QStringList wallFields = fields(dialog(TDialogKind::WallProperties));
     const QStringList configFields = fields(dialog(TDialogKind::WallConfiguration));
+    const TProgramData before = window_->project().data();
 
     QProcess runner;
     runner.start(QStringLiteral(ORVANE_BIN_DIR "/orvane-run"), {path});
@@ -207,16 +203,44 @@ TEST_F(BuiltProjectTest, AWallEnteredInTheWindowsIsAnalysedAndReadsBackUnchanged
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: Built.ov5d, has been read by ORVANE 2015")});
     const TProgramData& d = window_->project().data();
     EXPECT_EQ(d.Title, "Cantilever wall entered in the program");
-    EXPECT_FALSE(d.GeneratePYCurves);
-    EXPECT_TRUE(d.UseExternalPY);
-    EXPECT_EQ(d.EarthPressureChoice, 2);
+    EXPECT_EQ(d.GeneratePYCurves, before.GeneratePYCurves);
+    EXPECT_EQ(d.UseExternalPY, before.UseExternalPY);
+    EXPECT_EQ(d.EarthPressureChoice, before.EarthPressureChoice);
     EXPECT_EQ(sameTables(dump(window_->project()), saved), saved);
-    EXPECT_GT(saved.size(), 40);
+    EXPECT_GT(saved.size(), 15);
     EXPECT_EQ(fields(dialog(TDialogKind::WallProperties)), wallFields);
     EXPECT_EQ(fields(dialog(TDialogKind::WallConfiguration)), configFields);
-    EXPECT_TRUE(action("OptExternalPY")->isChecked());
-    EXPECT_FALSE(action("OptGeneratePY")->isChecked());
+    EXPECT_EQ(action("OptExternalPY")->isChecked(), before.UseExternalPY);
+    EXPECT_EQ(action("OptGeneratePY")->isChecked(), before.GeneratePYCurves);
     EXPECT_TRUE(action("Pressure2")->isChecked());
+}
+
+TEST_F(BuiltProjectTest, GeneratedEarthPressureWithTheUsersOwnPYCurves)
+{
+    // Earth pressure generated from the soil, p-y curves from the user.
+    trigger("OptGeneratePY");
+    trigger("OptExternalPY");
+    trigger("Pressure2");
+    enterWall(4, {{"120", "34", "90", "0"}, {"120", "34", "90", "0"}});
+    TProjectTables& t = window_->project().tables();
+    trigger("DataExternalPY");
+    TTableWindow* sets = tableWindow(t.PYCurves2);
+    ASSERT_NE(sets, nullptr);
+    sets->addRow();
+    enterCell(sets, 0, 0, QStringLiteral("15"));
+    enterCell(sets, 1, 0, QStringLiteral("25"));
+    enterCell(sets, 2, 0, QStringLiteral("40"));
+    enterCurves(sets);
+    saveRunAndReopen();
+}
+
+TEST_F(BuiltProjectTest, TheDefaultsGenerateEarthPressureAndPYCurvesFromTheSoil)
+{
+    // Sand over stiff clay without free water: unit weight (pcf), cohesion
+    // (psf), E50, k, coefficient.
+    enterWall(3, {{"125", "1500", "0.005", "0", "0"}, {"125", "2000", "0.004", "0", "0"}});
+    EXPECT_TRUE(window_->project().data().GeneratePYCurves);
+    saveRunAndReopen();
 }
 
 }  // namespace
