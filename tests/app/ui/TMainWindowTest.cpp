@@ -381,6 +381,25 @@ TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Cantilever-user-py.ov5d"));
 }
 
+TEST_F(MainWindowTest, ARunTellsWhenTheEngineCannotBeUsed)
+{
+    const std::pair<const char*, QString> cases[] = {
+        {"libmissing.so", QStringLiteral("information: Attempt to initialize DLL failed")},
+        {"libfake_engine_refusing.so",
+         QStringLiteral("information: Computations can not be performed. Executable files are not consistent.\n"
+                        "You may need to reinstall the program.\n"
+                        "If the problem persists, please contact Tarquin technical support.")},
+    };
+    const QString path = example(QStringLiteral("cantilever-user-py.ov5d"));
+    for (const auto& [library, message] : cases) {
+        window_ = std::make_unique<TMainWindow>(std::filesystem::path(ORVANE_BIN_DIR) / library);
+        window_->openFile(path, TLayout::Current, false);
+        trigger("Run");
+        EXPECT_EQ(takeMessages(), QStringList{message}) << library;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
 TEST_F(MainWindowTest, ARunThatFailsTheCheckWarnsAndRunsNothing)
 {
     const QString path = file(QStringLiteral("check.ov5d"));
