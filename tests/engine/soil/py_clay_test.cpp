@@ -8,6 +8,7 @@
 
 #include "io/single.hpp"
 #include "job_fixture.hpp"
+#include "py_generation_fixture.hpp"
 #include "soil/py_clay_curves.hpp"
 #include "soil/py_curve_generators.hpp"
 #include "soil/py_framework.hpp"
@@ -132,36 +133,11 @@ TEST(EquivalentDepth, LinearCapRoots)
 namespace {
 
 // A generation run over a block, with its report and exchange file in a folder.
-struct Generated {
-    LayerTotals totals;
-    std::string report;
-    std::string exchange;
-};
+using Generated = soil::test::GeneratedCurves;
 
 Generated generate(const SoilBlock& block, int NI, double h, double sigvp, std::vector<PyModificationRow> mods = {})
 {
-    JobFolder folder;
-    PyGenerationInput in;
-    in.block = &block;
-    in.units = 1;
-    in.NI = NI;
-    in.h = h;
-    in.sigvpAtExcavation = sigvp;
-    in.modifications = std::move(mods);
-    const GenerationSetup setup = buildGenerationSetup(in);
-    Generated g;
-    {
-        io::Records report;
-        report.open(folder.dir() / "report");
-        ExchangeWriter exchange;
-        exchange.open(folder.dir() / "exchange");
-        const io::UnitLabels labels = io::UnitLabels::english();
-        GenerationRun run{&in, &setup, &labels, &report, &exchange};
-        g.totals = generateLayerCurves(run);
-    }
-    g.report = readFile(folder.dir() / "report");
-    g.exchange = readFile(folder.dir() / "exchange");
-    return g;
+    return soil::test::generateCurvesOf(block, NI, h, sigvp, 1, std::move(mods));
 }
 
 SoilBlock softClayBlock(double Wa, std::vector<std::pair<double, double>> layers)
