@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/engine_api.hpp"
+#include "core/solver.hpp"
 
 namespace fs = std::filesystem;
 
@@ -138,8 +139,36 @@ void BM_Nonlinear400With60CurvesAndMomentEi(benchmark::State& state) { runJobs(s
 void BM_Linear400(benchmark::State& state) { runJobs(state, linearJob()); }
 void BM_Generated400TenLayersShortAndLongTerm(benchmark::State& state) { runJobs(state, generatedJob()); }
 
+// One linear solve of a 400-increment wall on springs: the difference
+// recursion and the back-substitution alone.
+void BM_Solve400(benchmark::State& state)
+{
+    using namespace orvane::engine;
+    const int NI = 400;
+    StationTables t;
+    t.clear();
+    Table Qw, Sw, W;
+    Qw.fill(0);
+    Sw.fill(0);
+    W.fill(0);
+    for (int s = 0; s <= NI; ++s) {
+        t.EI(s) = 4.5e9;
+        Sw(s) = 900;
+        Qw(s) = 10;
+    }
+    const std::vector<Restraint> none;
+    WallSystem sys{NI, 1.5, 100, 1e-5, &t.EI, &Qw, &Sw, &t.T, &t.R, &t.P, &t.KODE, &none};
+    WallSolver solver;
+    solver.reset();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solver.solve(sys, W));
+        benchmark::ClobberMemory();
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_Solve400)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Nonlinear400With60CurvesAndMomentEi)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Linear400)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Generated400TenLayersShortAndLongTerm)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -47,7 +47,6 @@ const char* resultText(int32_t r)
     case 2: return "ended on an input error";
     case 3: return "stopped by the soil package";
     case 4: return "could not read its control file or open its files";
-    case 5: return "asks for an analysis this engine cannot do yet";
     default: return "ended with an unknown result";
     }
 }

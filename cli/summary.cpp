@@ -36,8 +36,7 @@ std::vector<std::string> readReportErrors(const std::filesystem::path& report)
         const size_t b = line.find_first_not_of(' ');
         if (b == std::string::npos) continue;
         const std::string text = line.substr(b);
-        if (text.rfind("ERROR", 0) == 0 || text.rfind("TOO MUCH DATA", 0) == 0 || text.rfind("THE ANALYSIS OF THIS SET", 0) == 0 ||
-            text.rfind("STOP", 0) == 0)
+        if (text.rfind("ERROR", 0) == 0 || text.rfind("TOO MUCH DATA", 0) == 0 || text.rfind("STOP", 0) == 0)
             errors.push_back(text);
     }
     return errors;

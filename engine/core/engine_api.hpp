@@ -14,7 +14,6 @@ namespace orvane::engine {
 enum class JobEnd {
     Completed,         // every set analysed
     InputError,        // the report names the error; "END OF ANALYSIS" written
-    NotAvailable,      // a set asks for an analysis this engine cannot do yet
     SoilStop,          // the soil package stopped the job; files keep what was written
     ControlFileError,  // names.dat missing or short: nothing analysed
     FileError,         // the data file or an output file could not be opened

@@ -31,7 +31,6 @@ ControlLine readControlLine(io::FreeReader& in)
 
 void SetReader::read(SetData& set, StationTables& tables, SoilState& soil)
 {
-    unavailable_.clear();
     supportCount_ = 0;
     pressureStep_ = 1;
     readWallLine(set);
@@ -54,13 +53,6 @@ void SetReader::read(SetData& set, StationTables& tables, SoilState& soil)
     checkBeyondTip(set, tables);
     readCurves(set, soil);
     readMomentEiSets(set);
-    if (!unavailable_.empty()) throw soil::NotAvailable(unavailable_);
-}
-
-void SetReader::markUnavailable(const std::string& what)
-{
-    if (unavailable_.empty())
-        unavailable_ = "THE ANALYSIS OF THIS SET NEEDS " + what + ", WHICH THIS VERSION OF THE ENGINE CANNOT DO YET";
 }
 
 void SetReader::readWallLine(SetData& set)
@@ -417,9 +409,6 @@ void SetReader::readCurves(SetData& set, SoilState& soil)
     for (const UserCurveSet& u : set.userCurves) input.userSets.push_back({u.station, u.y, u.p});
     try {
         soil::generateCurves(input, report_.labels, report_.records(), workDir_);
-    } catch (const soil::NotAvailable& e) {
-        markUnavailable(e.what());
-        return;
     } catch (const soil::InputRejected& e) {
         throw InputError(e.what());
     }

@@ -34,8 +34,7 @@ public:
     }
 
     // Reads the rest of the set; throws InputError or io::DataError on bad
-    // input, soil::SoilStop when the soil package stops, and
-    // soil::NotAvailable after reading a set it cannot analyse.
+    // input and soil::SoilStop when the soil package stops.
     void read(SetData& set, StationTables& tables, SoilState& soil);
 
 private:
@@ -53,7 +52,6 @@ private:
     void checkBeyondTip(const SetData& set, const StationTables& tables);
     void readCurves(SetData& set, SoilState& soil);
     void readMomentEiSets(SetData& set);
-    void markUnavailable(const std::string& what);
     int supportCount_ = 0;
     int pressureStep_ = 1;  // every k-th pressure point is listed
 
@@ -62,7 +60,6 @@ private:
     PlotData& plot_;
     io::Records& notes_;
     std::filesystem::path workDir_;
-    std::string unavailable_;
 };
 
 }  // namespace orvane::engine

@@ -36,7 +36,6 @@ int32_t resultWord(const JobOutcome& outcome)
     case JobEnd::SoilStop: return 3;
     case JobEnd::ControlFileError:
     case JobEnd::FileError: return 4;
-    case JobEnd::NotAvailable: return 5;
     }
     return 4;
 }
@@ -146,10 +145,6 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
         outcome.end = JobEnd::SoilStop;
         outcome.message = stop.what();
         return;
-    } catch (const soil::NotAvailable& e) {
-        report_.inputError(e.what());
-        outcome.end = JobEnd::NotAvailable;
-        outcome.message = e.what();
     } catch (const InputError& e) {
         report_.inputError(e.what());
         outcome.end = JobEnd::InputError;

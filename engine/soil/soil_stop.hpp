@@ -26,11 +26,4 @@ public:
 
 inline constexpr const char* kStorageExceeded = "TOO MUCH DATA FOR AVAILABLE STORAGE";
 
-// The set asks for a part of the soil package that this engine cannot do yet;
-// the message names it.
-class NotAvailable : public std::runtime_error {
-public:
-    explicit NotAvailable(const std::string& what) : std::runtime_error(what) {}
-};
-
 }  // namespace orvane::soil
