@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev gfortran
-          qt6-base-dev libqt6opengl6-dev libgl-dev xvfb xauth)
+          qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libcli11-dev
+          nlohmann-json3-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
