@@ -1,155 +1,130 @@
-// orvane-run: analyses data files through the main program's run command
-// (project check, control file in a fresh private run folder, the engine
-// library beside this program), and prints a summary per analysed set. Exits
-// non-zero when any job failed. With --convert it rewrites a data file of
-// any layout in the current one.
+// orvane-run: the headless face of the program. By default it analyses data
+// files through the main program's run command (project check, control file
+// in a fresh private run folder, the engine library beside this program) and
+// prints a summary per analysed set; its other modes convert older layouts
+// and make what the desktop program's windows show or save.
 
-#include <cstdint>
-#include <filesystem>
+#include <CLI/CLI.hpp>
+
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "model/TDataFileReader.hpp"
-#include "model/TLayout.hpp"
-#include "model/TProject.hpp"
-#include "model/TProjectFiles.hpp"
-#include "model/TRunCommand.hpp"
-#include "model/TStageFiles.hpp"
-#include "summary.hpp"
+#include "analyse_command.hpp"
+#include "convert_command.hpp"
+// Mode headers: keep one line per mode.
 
-namespace fs = std::filesystem;
-using namespace orvane;
 using namespace orvane::cli;
 
 namespace {
 
+const char* const kExitCodes =
+    "Exit status:\n"
+    "  0  every job ran and every analysed set converged (or the mode succeeded)\n"
+    "  1  a job or an output failed (input error, soil-package stop, unreadable file,\n"
+    "     missing engine library, a file that could not be written)\n"
+    "  2  usage error (unknown option, missing argument)\n"
+    "  3  every job ran to its end but some set did not converge\n";
+
+// The options of every mode; main decides which mode the command line asks for.
+struct CommandLine {
+    AnalyseOptions analyse;
+    std::vector<std::string> convert;
+    std::optional<std::string> layout;
+    std::string graphs;
+    std::vector<std::string> picture;
+    std::vector<std::string> exportXlsx;
+    std::optional<std::string> plots;
+    std::vector<std::string> sideView;
+    std::optional<double> width, height;
+    std::optional<int> ppi;
+};
+
+void addOptions(CLI::App& app, CommandLine& c)
+{
+    app.add_option("files", c.analyse.files, "data files (.ov5d) to analyse");
+    app.add_option("-j,--jobs", c.analyse.jobs, "jobs run side by side (0: one per core)")->check(CLI::NonNegativeNumber);
+    app.add_flag("--json", c.analyse.json, "print the summary as one JSON document");
+    app.add_option("--convert", c.convert, "OLD NEW: rewrite a data file of any layout in the current one")
+        ->expected(2);
+    app.add_option("--layout", c.layout, "layout of OLD for --convert: 2015, 2013, 3.0 or 2.0");
+    app.add_option("--graphs", c.graphs, "FILE.ov5d: print the graphs of an analysed project as JSON");
+    app.add_option("--picture", c.picture, "GRAPH FILE.ov5d OUT: draw a graph into a picture (.bmp .png .pdf .svg)")
+        ->expected(3);
+    app.add_option("--export-xlsx", c.exportXlsx, "FILE.ov5d OUT.xlsx: export the graphs to a workbook")->expected(2);
+    app.add_option("--plots", c.plots, "export-list numbers 1..7 for --export-xlsx, comma-separated");
+    app.add_option("--side-view", c.sideView, "FILE.ov5d OUT: draw the side view (.png .svg .pdf)")->expected(2);
+    app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view");
+    app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view");
+    app.add_option("--ppi", c.ppi, "pixels per inch for --picture");
+}
+
 const char* const kUsage =
-    "usage: orvane-run FILE.ov5d [FILE.ov5d ...]\n"
-    "       orvane-run --convert OLD NEW [--layout 2015|2013|3.0|2.0]\n";
+    "usage: orvane-run [-j N] [--json] FILE.ov5d [FILE.ov5d ...]\n"
+    "       orvane-run --convert OLD NEW [--layout 2015|2013|3.0|2.0]\n"
+    "       orvane-run --graphs FILE.ov5d\n"
+    "       orvane-run --picture GRAPH FILE.ov5d OUT [--width IN] [--height IN] [--ppi N]\n"
+    "       orvane-run --export-xlsx FILE.ov5d OUT.xlsx [--plots LIST]\n"
+    "       orvane-run --side-view FILE.ov5d OUT [--width PX] [--height PX]\n"
+    "       orvane-run --help | --version\n";
 
-fs::path withExtension(fs::path p, const char* ext) { return p.replace_extension(ext); }
-
-// Messages of the model break lines with CR; here every line is indented.
-std::string indented(const std::string& message)
+int usageError(const std::string& message)
 {
-    std::string text = "  ";
-    for (char c : message) text += c == '\r' ? std::string("\n  ") : std::string(1, c);
-    return text;
+    std::cerr << "orvane-run: " << message << "\n" << kUsage;
+    return 2;
 }
 
-const char* resultText(int32_t r)
+// Until a mode is built it says so instead of pretending to succeed.
+int notBuiltYet(const char* mode)
 {
-    switch (r) {
-    case 0: return "completed";
-    case 1: return "refused: the engine library does not match this program (interface number)";
-    case 2: return "ended on an input error";
-    case 3: return "stopped by the soil package";
-    case 4: return "could not read its control file or open its files";
-    default: return "ended with an unknown result";
-    }
+    std::cerr << "orvane-run: " << mode << " is not part of this version\n";
+    return 1;
 }
 
-void printSummary(const fs::path& data, int32_t result)
+int dispatch(const CommandLine& c)
 {
-    const fs::path report = withExtension(data, ".ov5o");
-    std::vector<SetResult> sets = readReportSets(report);
-    readPlotExtremes(withExtension(data, ".ov5p"), sets);
-    for (size_t k = 0; k < sets.size(); ++k) std::cout << formatSet(static_cast<int>(k + 1), sets[k]) << "\n";
-    std::cout << "  job " << resultText(result) << "\n";
-    if (result != 0)
-        for (const std::string& e : readReportErrors(report)) std::cout << "  " << e << "\n";
-    std::cout << "  report: " << report.string() << "\n";
-}
+    const int modes = !c.convert.empty() + !c.graphs.empty() + !c.picture.empty() + !c.exportXlsx.empty() +
+                      !c.sideView.empty();
+    if (modes > 1) return usageError("choose one of --convert, --graphs, --picture, --export-xlsx, --side-view");
+    if (modes == 1 && !c.analyse.files.empty()) return usageError("unexpected arguments after the mode's own");
+    if (c.layout && c.convert.empty()) return usageError("--layout belongs to --convert");
+    if (c.plots && c.exportXlsx.empty()) return usageError("--plots belongs to --export-xlsx");
+    if (c.ppi && c.picture.empty()) return usageError("--ppi belongs to --picture");
+    if ((c.width || c.height) && c.picture.empty() && c.sideView.empty())
+        return usageError("--width and --height belong to --picture and --side-view");
 
-// Runs one data file as it is on disk; returns true when the job completed.
-bool runOne(const TRunCommand& command, const fs::path& dataArg)
-{
-    std::error_code ec;
-    const fs::path data = fs::absolute(dataArg, ec);
-    std::cout << data.string() << "\n";
-    if (!fs::is_regular_file(data, ec)) {
-        std::cout << "  cannot read the data file\n";
-        return false;
-    }
-    // The project check works on the project as read; the engine reads the
-    // file itself and reports what it finds wrong in it, so a file the model
-    // reads only in part still goes to the engine.
-    TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current))
-        std::cout << "  the data file is read in part:\n" << indented(*error) << "\n";
-    const TRunOutcome outcome = command.run(project);
-    if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
-        printSummary(data, outcome.engineResult);
-        return outcome.engineResult == 0;
-    }
-    std::cout << indented(outcome.message) << "\n";
-    if (!outcome.detail.empty()) std::cout << "  " << outcome.detail << "\n";
-    return false;
-}
-
-int analyse(const std::vector<std::string>& files)
-{
-    const TRunCommand command;
-    bool allGood = true;
-    for (const std::string& file : files) {
-        try {
-            allGood = runOne(command, file) && allGood;
-        } catch (const std::exception& e) {
-            std::cout << "  " << e.what() << "\n";
-            allGood = false;
-        }
-    }
-    return allGood ? 0 : 1;
-}
-
-// Reads OLD in its layout (the extension decides unless --layout names one)
-// and writes NEW in the current layout. A staged project's stage files are
-// made only for the conversion and removed afterwards.
-int convert(std::vector<std::string> args)
-{
-    std::optional<TLayout> layout;
-    for (size_t k = 0; k + 1 < args.size(); ++k) {
-        if (args[k] != "--layout") continue;
-        layout = TLayouts::byName(args[k + 1]);
-        if (!layout) {
-            std::cerr << "unknown layout " << args[k + 1] << "\n" << kUsage;
-            return 2;
-        }
-        args.erase(args.begin() + static_cast<long>(k), args.begin() + static_cast<long>(k) + 2);
-        break;
-    }
-    if (args.size() != 2) {
-        std::cerr << kUsage;
-        return 2;
-    }
-    const fs::path from = fs::absolute(args[0]);
-    const fs::path to = fs::absolute(args[1]);
-    TProject project;
-    if (const auto error = TProjectFiles::open(project, from, layout.value_or(TLayouts::forPath(from)))) {
-        std::cerr << from.string() << ":\n" << indented(*error) << "\n";
-        TStageFiles::remove(from, 1, TStageFiles::kMaxStages);
-        return 1;
-    }
-    TProjectFiles::saveAs(project, to);
-    if (project.data().StageCount > 1) TStageFiles::remove(to, 1, TStageFiles::kMaxStages);
-    std::cout << from.string() << " -> " << to.string() << "\n";
-    return 0;
+    if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
+    if (!c.graphs.empty()) return notBuiltYet("--graphs");
+    if (!c.picture.empty()) return notBuiltYet("--picture");
+    if (!c.exportXlsx.empty()) return notBuiltYet("--export-xlsx");
+    if (!c.sideView.empty()) return notBuiltYet("--side-view");
+    if (c.analyse.files.empty()) return usageError("no data file given");
+    return runAnalyse(c.analyse);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        std::cerr << kUsage;
-        return 2;
+    CLI::App app{"Analyses retaining walls: runs ORVANE data files through the engine and makes the\n"
+                 "graphs, pictures, workbooks and side views of the desktop program without a display.",
+                 "orvane-run"};
+    app.set_version_flag("--version", std::string("orvane-run " ORVANE_VERSION " (built " ORVANE_BUILD_DATE ")"));
+    app.footer(kExitCodes);
+    CommandLine c;
+    addOptions(app, c);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return usageError(e.what());
     }
     try {
-        if (args.front() == "--convert") return convert({args.begin() + 1, args.end()});
-        return analyse(args);
+        return dispatch(c);
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
         return 1;

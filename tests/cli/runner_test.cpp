@@ -88,3 +88,39 @@ TEST(Runner, NoArgumentsPrintsUsage)
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.output.find("usage: orvane-run"), std::string::npos);
 }
+
+TEST(Runner, HelpAndVersionSucceed)
+{
+    const CommandRun help = runCommand(kRunner.string() + " --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("--side-view"), std::string::npos) << help.output;
+    EXPECT_NE(help.output.find("3  every job ran to its end but some set did not converge"), std::string::npos);
+    const CommandRun version = runCommand(kRunner.string() + " --version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output.rfind("orvane-run 2015.5.8 (built ", 0), 0u) << version.output;
+}
+
+// A usage error exits 2 and names what was wrong, and no option is ever
+// taken for a data file.
+TEST(Runner, UsageErrorsExitTwo)
+{
+    struct Case {
+        const char* args;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"--bogus wall.ov5d", "--bogus"},
+        {"--picture pltDef wall.ov5d", "--picture"},
+        {"--convert a.ovd", "--convert"},
+        {"--graphs", "--graphs"},
+        {"--layout 2013 wall.ov5d", "--layout belongs to --convert"},
+        {"--graphs a.ov5d --side-view a.ov5d b.png", "choose one of"},
+        {"-j -1 wall.ov5d", "-j"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun r = runCommand(kRunner.string() + " " + c.args);
+        EXPECT_EQ(r.status, 2) << c.args << "\n" << r.output;
+        EXPECT_NE(r.output.find(c.says), std::string::npos) << c.args << "\n" << r.output;
+        EXPECT_NE(r.output.find("usage: orvane-run"), std::string::npos) << c.args;
+    }
+}
