@@ -100,6 +100,7 @@ int dispatch(const CommandLine& c)
     if (!c.exportXlsx.empty()) return notBuiltYet("--export-xlsx");
     if (!c.sideView.empty()) return notBuiltYet("--side-view");
     if (c.analyse.files.empty()) return usageError("no data file given");
+    if (c.analyse.json) return notBuiltYet("--json");
     return runAnalyse(c.analyse);
 }
 
