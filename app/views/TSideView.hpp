@@ -1,0 +1,50 @@
+#pragma once
+
+#include "views/TSideViewGeometry.hpp"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPrinter;
+class QPushButton;
+
+namespace orvane {
+
+class TProject;
+
+// The side view window: the profile of the project as entered, read from the
+// project each time it paints, with the "Print" button and the depth under
+// the pointer in the caption.
+class TSideView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TSideView(const TProject& project, QWidget* parent = nullptr);
+    ~TSideView() override;
+
+    // The surface and scene the window paints now.
+    TSideViewSurface surface() const;
+    TSideViewScene scene() const;
+
+    // Prints the profile on one landscape page of `printer`, titled
+    // "Soil-Pile Profile".
+    void printTo(QPrinter& printer) const;
+
+    QSize sizeHint() const override { return {640, 480}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void print();
+
+    const TProject& project_;
+    QLabel* label_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+};
+
+}  // namespace orvane
