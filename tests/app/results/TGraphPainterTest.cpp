@@ -1,0 +1,237 @@
+#include "GraphFixtures.hpp"
+
+#include "results/TGraphPainter.hpp"
+#include "results/TGraphPicture.hpp"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+constexpr int kScreenPpi = 96;
+const QColor kBlack(0, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kAqua(0, 255, 255);
+const QColor kGrey(128, 128, 128);
+
+struct TDrawn {
+    QImage image;
+    TGraphRects rects;
+    TGraphView view;
+};
+
+TDrawn draw(const TGraphPlot& plot, QSize size = {800, 500})
+{
+    TDrawn d;
+    d.view = TGraphPicture::openingView(plot, size, kScreenPpi);
+    d.image = TGraphPicture::render(plot, d.view, size, kScreenPpi);
+    d.rects = TGraphPainter::layout(plot, TGraphPicture::surface(size, kScreenPpi));
+    return d;
+}
+
+bool anyDark(const QImage& image, QRect area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) return true;
+    return false;
+}
+
+TEST(GraphPainter, DepthGraphHasZeroAtTheTopAndItsXLabelsAbove)
+{
+    for (bool onTop : {true, false}) {
+        TGraphPlot plot = test::depthGraph();
+        plot.XOnTop = onTop;
+        const TDrawn d = draw(plot);
+        const TPixelRect& p = d.rects.plot;
+        const int lh = 16;
+        const QRect above(QPoint(p.l + 1, p.t - lh - 3), QPoint(p.r - 1, p.t - 3));
+        const QRect below(QPoint(p.l + 1, p.b + 6), QPoint(p.r - 1, p.b + 6 + lh));
+        EXPECT_EQ(anyDark(d.image, above), onTop) << "X on top " << onTop;
+        EXPECT_EQ(anyDark(d.image, below), !onTop) << "X on top " << onTop;
+        // The curve leaves (0, 0): at depth 1 it is at x 0.1, a tenth of
+        // the way down with X on top, a tenth of the way up otherwise.
+        const TAxisRange depth = d.view.ranges[0].y;
+        EXPECT_EQ(depth, (TAxisRange{0, 10}));
+        const int y = graph::pixelY(1, depth, p, onTop);
+        const int x = graph::pixelX(0.1, d.view.ranges[0].x, p);
+        EXPECT_TRUE(anyDark(d.image, QRect(x - 1, y - 1, 3, 3))) << "X on top " << onTop;
+        EXPECT_EQ(y < (p.t + p.b) / 2, onTop);
+    }
+}
+
+TEST(GraphPainter, MarkersEverySecondPointOfATenPointCurve)
+{
+    TGraphPlot plot = test::flatCurves(3, 10);  // the middle one runs along y = 2
+    plot.Lines.curve(0).Visible = false;
+    plot.Lines.curve(2).Visible = false;
+    plot.Markers = 2;
+    const TDrawn d = draw(plot);
+    const TPanelRange& r = d.view.ranges[0];
+    const int cy = graph::pixelY(2, r.y, d.rects.plot, false);
+    // Curve 2 (index 1) draws squares in blue, whose bottom edge lies two
+    // pixels below the line at 96 pixels per inch.
+    for (int j = 1; j <= 8; ++j) {
+        const int cx = graph::pixelX(j, r.x, d.rects.plot);
+        EXPECT_EQ(d.image.pixelColor(cx, cy + 2) == kBlue, j % 2 == 0) << "point " << j;
+        EXPECT_EQ(d.image.pixelColor(cx, cy), kBlue) << "the line at point " << j;
+    }
+}
+
+TEST(GraphPainter, EighteenthCurveTakesTheFirstColourAgain)
+{
+    TGraphPlot plot = test::flatCurves(18, 5);
+    plot.Markers = 0;
+    const TDrawn d = draw(plot);
+    const TPanelRange& r = d.view.ranges[0];
+    const int x0 = graph::pixelX(0.5, r.x, d.rects.plot), x1 = graph::pixelX(3.5, r.x, d.rects.plot);
+    const int y18 = graph::pixelY(18, r.y, d.rects.plot, false);
+    const int y17 = graph::pixelY(17, r.y, d.rects.plot, false);
+    // Solid, not the dotted grid: every pixel of the stretch.
+    EXPECT_EQ(test::countColour(d.image, kBlack, QRect(QPoint(x0, y18), QPoint(x1, y18))), x1 - x0 + 1);
+    EXPECT_EQ(test::countColour(d.image, kAqua, QRect(QPoint(x0, y17), QPoint(x1, y17))), x1 - x0 + 1);
+}
+
+TEST(GraphPainter, CurvesFromTheTwentyFirstOnAreNotDrawnUntilActivated)
+{
+    TGraphPlot plot = test::flatCurves(25, 5);
+    plot.Markers = 0;
+    TGraphPainter::activateFirst(plot);
+    EXPECT_EQ(TGraphPainter::activeCurves(plot).size(), 20u);
+    const auto rowOf = [](const TDrawn& d, double y) {
+        const TPanelRange& r = d.view.ranges[0];
+        const int py = graph::pixelY(y, r.y, d.rects.plot, false);
+        const int x0 = graph::pixelX(1.5, r.x, d.rects.plot), x1 = graph::pixelX(2.5, r.x, d.rects.plot);
+        return QRect(QPoint(x0, py), QPoint(x1, py));
+    };
+    TDrawn d = draw(plot);
+    // Curve 23 (y = 23) would have been entry 22, blue (22 mod 17 = 5 is
+    // maroon); nothing coloured lies on its line.
+    const QRect row23 = rowOf(d, 23);
+    EXPECT_EQ(test::countColour(d.image, QColor(128, 0, 0), row23), 0);
+    plot.Lines.curve(22).Active = true;
+    d = draw(plot);
+    // Now it is the 21st active curve: colour 20 mod 17 = 3, green.
+    EXPECT_EQ(test::countColour(d.image, QColor(0, 128, 0), rowOf(d, 23)), row23.width());
+}
+
+TEST(GraphPainter, PictureSizesAndTheOneInchMinimum)
+{
+    const TGraphPlot plot = test::depthGraph();
+    TPictureAttributes a;
+    EXPECT_EQ(a.pixels(), QSize(432, 288));
+    QImage image = TGraphPicture::render(plot, TGraphPicture::openingView(plot, a.pixels(), kScreenPpi), a.pixels(),
+                                         kScreenPpi);
+    EXPECT_EQ(image.size(), QSize(432, 288));
+    EXPECT_FALSE(test::allWhite(image));
+    a.ppi = 10;
+    EXPECT_EQ(a.pixels(), QSize(60, 40));
+    image = TGraphPicture::render(plot, TGraphPicture::openingView(plot, a.pixels(), kScreenPpi), a.pixels(),
+                                  kScreenPpi);
+    EXPECT_EQ(image.size(), QSize(60, 40));
+    EXPECT_TRUE(test::allWhite(image));
+}
+
+TEST(GraphPainter, SavedPicturesHaveTheAskedSizeInEveryFormat)
+{
+    const TGraphPlot plot = test::depthGraph();
+    QTemporaryDir dir;
+    TPictureAttributes a;
+    const TGraphView view = TGraphPicture::openingView(plot, a.pixels(), kScreenPpi);
+    for (const char* name : {"g.bmp", "g.png"}) {
+        const std::filesystem::path path = dir.filePath(QString::fromLatin1(name)).toStdString();
+        EXPECT_FALSE(TGraphPicture::save(plot, view, a, kScreenPpi, path).has_value()) << name;
+        EXPECT_EQ(QImageReader(QString::fromStdString(path.string())).size(), QSize(432, 288)) << name;
+        EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+    }
+    const QString svg = dir.filePath(QStringLiteral("g.svg"));
+    EXPECT_FALSE(TGraphPicture::save(plot, view, a, kScreenPpi, svg.toStdString()).has_value());
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svgFile.readAll().contains("viewBox=\"0 0 432 288\""));
+    const std::filesystem::path pdf = dir.filePath(QStringLiteral("g.pdf")).toStdString();
+    EXPECT_FALSE(TGraphPicture::save(plot, view, a, kScreenPpi, pdf).has_value());
+    EXPECT_GT(std::filesystem::file_size(pdf), 500u);
+    const auto refused = TGraphPicture::save(plot, view, a, kScreenPpi, dir.filePath("g.gif").toStdString());
+    ASSERT_TRUE(refused.has_value());
+    const auto unwritable =
+        TGraphPicture::save(plot, view, a, kScreenPpi, dir.filePath("missing/g.bmp").toStdString());
+    EXPECT_TRUE(unwritable.has_value());
+}
+
+TEST(GraphPainter, SixteenColourPictureKeepsEveryCurveColour)
+{
+    TGraphPlot plot = test::flatCurves(17, 5);
+    plot.Markers = 0;
+    const TDrawn d = draw(plot);
+    const QImage converted = TGraphPicture::convertColours(d.image, TPictureColours::Colours16);
+    EXPECT_EQ(converted.format(), QImage::Format_Indexed8);
+    EXPECT_LE(converted.colorCount(), 16);
+    // Smoothed text edges fall to the nearest of the sixteen; every pixel
+    // of the colour table and the white ground stays what it was.
+    const QImage back = converted.convertToFormat(QImage::Format_RGB32);
+    int kept = 0;
+    for (int y = 0; y < d.image.height(); ++y)
+        for (int x = 0; x < d.image.width(); ++x) {
+            const QRgb was = d.image.pixel(x, y);
+            const bool tableColour = was == qRgb(255, 255, 255) || std::any_of(kGraphColours.begin(), kGraphColours.end(),
+                [was](const TGraphColour& c) { return qRgb(c.Red, c.Green, c.Blue) == was; });
+            if (!tableColour) continue;
+            ++kept;
+            ASSERT_EQ(back.pixel(x, y), was) << x << ", " << y;
+        }
+    EXPECT_GT(kept, d.image.width() * d.image.height() * 9 / 10);
+    const QImage mono = TGraphPicture::convertColours(d.image, TPictureColours::BlackAndWhite);
+    EXPECT_EQ(mono.format(), QImage::Format_Mono);
+}
+
+TEST(GraphPainter, SoilStripWithTheWallAndTheExcavationSplit)
+{
+    TGraphPlot plot = test::threePanelWithWall();
+    plot.ShowLayers = true;
+    plot.ShowWall = true;
+    const TDrawn d = draw(plot);
+    const TPixelRect& s = d.rects.strip;
+    const TAxisRange depth = d.view.ranges[0].y;
+    const auto at = [&](double ft) { return graph::pixelY(ft, depth, d.rects.plot, true); };
+    const int x2 = s.l + (s.r - s.l) * 2 / 5, x3 = s.l + (s.r - s.l) * 3 / 5;
+    const int middle = (x2 + x3) / 2;
+    EXPECT_EQ(d.image.pixelColor(middle, at(2)), kGrey);  // the wall down to its tip at 8 ft
+    EXPECT_EQ(d.image.pixelColor(middle, at(7.5)), kGrey);
+    EXPECT_NE(d.image.pixelColor(middle, at(9)), kGrey);
+    // Above the excavation (5 ft) the right part shows no soil...
+    const QRect rightAbove(QPoint(x3 + 2, at(3.3)), QPoint(s.r - 2, at(4.7)));
+    EXPECT_EQ(test::countColour(d.image, Qt::white, rightAbove), rightAbove.width() * rightAbove.height());
+    // ...below it the sand continues; on the left the clay reaches the top.
+    EXPECT_TRUE(anyDark(d.image, QRect(QPoint(x3 + 2, at(5.5)), QPoint(s.r - 2, at(9.5)))));
+    EXPECT_TRUE(anyDark(d.image, QRect(QPoint(s.l + 2, at(0.3)), QPoint(x2 - 2, at(2.7)))));
+    // Without the wall every layer spans the strip.
+    plot.ShowWall = false;
+    const TDrawn plain = draw(plot);
+    EXPECT_TRUE(anyDark(plain.image, rightAbove));
+    EXPECT_EQ(test::countColour(plain.image, kGrey, QRect(QPoint(s.l, s.t), QPoint(s.r, s.b))), 0);
+}
+
+TEST(GraphPainter, ThreePanelsEachWithItsFrameAndCurve)
+{
+    const TGraphPlot plot = test::threePanelWithWall();
+    const TDrawn d = draw(plot, {1000, 500});
+    for (int i = 0; i < 3; ++i) {
+        const TPixelRect& p = d.rects.panels[static_cast<size_t>(i)];
+        EXPECT_EQ(d.image.pixelColor(p.l, (p.t + p.b) / 2), kBlack) << "frame of panel " << i;
+        EXPECT_EQ(d.image.pixelColor((p.l + p.r) / 2, p.t), kBlack) << "frame of panel " << i;
+        // The curve bulges to its maximum 2.5 at depth 5.
+        const TPanelRange& r = d.view.ranges[static_cast<size_t>(i)];
+        const int x = graph::pixelX(2.5, r.x, p), y = graph::pixelY(5, r.y, p, true);
+        EXPECT_TRUE(anyDark(d.image, QRect(x - 2, y - 2, 3, 5))) << "curve of panel " << i;
+    }
+}
+
+}  // namespace
+}  // namespace orvane
