@@ -1,10 +1,13 @@
 #include "model/TDataFileWriter.hpp"
 
+#include "model/EWriteError.hpp"
 #include "model/TDataLine.hpp"
 #include "model/TProject.hpp"
 #include "model/TRealFormat.hpp"
 #include "model/TSoilProperties.hpp"
 #include "model/TTextFile.hpp"
+
+#include <cmath>
 
 namespace orvane {
 
@@ -207,7 +210,12 @@ std::string TDataFileWriter::itemText(const Item& item) const
 {
     const TData cell = item.table.cell(item.column, item.row);
     if (item.quantity == Q::Plain) return cell.asText();
-    return TRealFormat::data(TFileUnits::toFile(cell.asReal(), item.quantity, item.table.units()));
+    const double value = TFileUnits::toFile(cell.asReal(), item.quantity, item.table.units());
+    if (!std::isfinite(value))
+        throw EWriteError("The project cannot be saved: the value " + cell.asText() + " in " + item.table.caption() +
+                          ", row " + std::to_string(item.row + 1) + ", column " + std::to_string(item.column + 1) +
+                          " is too large once converted to the file's units.");
+    return TRealFormat::data(value);
 }
 
 void TDataFileWriter::line(const std::string& text)

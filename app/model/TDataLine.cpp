@@ -1,6 +1,9 @@
 #include "model/TDataLine.hpp"
 
+#include "model/EWriteError.hpp"
 #include "model/TRealFormat.hpp"
+
+#include <cmath>
 
 namespace orvane {
 
@@ -10,8 +13,13 @@ TDataLine& TDataLine::i(long long value)
     return *this;
 }
 
+// The reader cannot take "inf" or "nan" back, so such a value would lose the
+// whole project on the next open: the save is refused instead.
 TDataLine& TDataLine::r(double value)
 {
+    if (!std::isfinite(value))
+        throw EWriteError("The project cannot be saved: a value of " + TRealFormat::data(value) +
+                          " is too large for the data file.");
     text_ += TRealFormat::data(value);
     return *this;
 }

@@ -8,12 +8,27 @@
 
 namespace orvane {
 
+// A staged project lives in stage files beside its data file. They are made
+// from a first reading, before the project in memory is replaced, so that a
+// folder where they cannot be written fails the open and loses nothing.
 std::optional<std::string> TProjectFiles::open(TProject& project, const std::filesystem::path& path, TLayout layout)
 {
+    {
+        TProject probe;
+        TDataFileReader::readProject(probe, path, layout);
+        if (probe.data().StageCount > 1) {
+            try {
+                TStageFiles::split(path, probe.data().StageCount);
+            } catch (const std::exception& e) {
+                return "The staged project " + path.string() +
+                       " cannot be opened: its stage files cannot be written in the folder " +
+                       path.parent_path().string() + ".\r" + e.what();
+            }
+        }
+    }
     auto error = TDataFileReader::readProject(project, path, layout);
     TProgramData& d = project.data();
     if (d.StageCount <= 1) return error;
-    TStageFiles::split(path, d.StageCount);
     if (layout != TLayout::Current) {
         auto conversionError = convertStages(project, layout);
         if (!error) error = conversionError;
@@ -73,8 +88,10 @@ void TProjectFiles::saveAs(TProject& project, const std::filesystem::path& path)
         TStageFiles::join(path, d.PreviousPath, d.StageCount);
         d.FileName = path.string();
     } else {
-        d.FileName = path.string();
+        // The name changes only once the file is there: a failed write
+        // leaves the project under its old name.
         TDataFileWriter(project).writeDataFile(path);
+        d.FileName = path.string();
     }
     project.setModified(false);
 }

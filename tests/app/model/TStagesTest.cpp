@@ -1,3 +1,4 @@
+#include "model/EWriteError.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
@@ -10,6 +11,8 @@
 #include "TestFolder.hpp"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace orvane {
 namespace {
@@ -240,6 +243,68 @@ TEST(TProjectFiles, SaveNeedsANameForANewOrOldLayoutProject)
     EXPECT_TRUE(TProjectFiles::needsName(project));
     project.data().FileName = "/x/wall.ov5d";
     EXPECT_FALSE(TProjectFiles::needsName(project));
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// A stage file's name taken by a folder the program cannot remove: the
+// stage files cannot be written there, as in a read-only folder.
+TEST_F(StagesTest, AStagedFileWhoseStagesCannotBeWrittenLeavesTheOpenProjectAlone)
+{
+    ASSERT_EQ(stages.setCount(2), std::nullopt);
+    TProjectFiles::save(project);
+    const std::filesystem::path data = project.data().FileName;
+    TStageFiles::remove(data, 1, 5);
+    std::filesystem::create_directories(stageFile(2) / "kept");
+
+    TProject open;
+    open.data().Title = "The project on screen";
+    open.data().Increments = 77;
+    const auto error = TProjectFiles::open(open, data, TLayout::Current);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("cannot be opened"), std::string::npos) << *error;
+    EXPECT_NE(error->find(folder.path().string()), std::string::npos) << *error;
+    EXPECT_EQ(open.data().Title, "The project on screen");
+    EXPECT_EQ(open.data().Increments, 77);
+}
+
+TEST_F(StagesTest, AFailedSaveAsKeepsTheProjectsName)
+{
+    project.data().FileName = (folder.path() / "wall.ov5d").string();
+    TProjectFiles::save(project);
+    project.data().Increments = 61;
+    project.setModified(true);
+    EXPECT_THROW(TProjectFiles::saveAs(project, folder.path() / "no such folder" / "copy.ov5d"), EWriteError);
+    EXPECT_EQ(project.data().FileName, (folder.path() / "wall.ov5d").string());
+    EXPECT_TRUE(project.isModified());
+}
+
+// Values the reader could not take back ("inf") are refused at saving, and
+// the file on disk stays as it was.
+TEST_F(StagesTest, AValueThatOverflowsInTheFilesUnitsIsNotSaved)
+{
+    fillSampleProject(project);
+    project.data().FileName = (folder.path() / "wall.ov5d").string();
+    TProjectFiles::save(project);
+    const std::string before = fileText(project.data().FileName);
+    project.setUnitSystem(1);
+    project.tables().NewSoil.cell(1, 1).setReal(1e308);  // feet: the file holds inches
+    try {
+        TProjectFiles::save(project);
+        FAIL() << "an infinite depth was saved";
+    } catch (const EWriteError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("row 2, column 2"), std::string::npos) << message;
+        EXPECT_NE(message.find(project.tables().NewSoil.caption()), std::string::npos) << message;
+    }
+    EXPECT_EQ(fileText(project.data().FileName), before);
+    project.data().WallHeight = HUGE_VAL;
+    EXPECT_THROW(TProjectFiles::save(project), EWriteError);
+    EXPECT_EQ(fileText(project.data().FileName), before);
 }
 
 }  // namespace
