@@ -308,7 +308,8 @@ TEST(EarthPressureJob, UserPressureIgnoresTheSurchargesOfAnEarlierSet)
     user.userPressure = {"0 0", "60 5", "240 5"};
     JobFolder job;
     ASSERT_EQ(job.run(loaded.text(9) + user.text(0)).end, JobEnd::Completed);
-    for (const PressureRow& r : pressureBlocks(job.plot(), 2)[1]) EXPECT_EQ(r[3], 0.0) << "depth " << r[0];
+    const auto blocks = pressureBlocks(job.plot(), 2);
+    for (const PressureRow& r : blocks[1]) EXPECT_EQ(r[3], 0.0) << "depth " << r[0];
 }
 
 TEST(EarthPressureJob, SurchargesWithUserPressureNeedAFreeHeight)

@@ -64,7 +64,8 @@ TEST(LayerResultants, ClayWithATensionZone)
 TEST(LayerResultants, ClayInTensionThroughoutPushesNothing)
 {
     // c = 5: s_bot = 8.4 - 10 < 0.
-    const WorkingLayer& w = withResultants(block(120, 1000, {clay(240, 0.07, 5)})).layer(1);
+    const auto profile = withResultants(block(120, 1000, {clay(240, 0.07, 5)}));
+    const WorkingLayer& w = profile.layer(1);
     EXPECT_EQ(w.PA4, 0.0);
     EXPECT_EQ(w.PA1 + w.PA2 + w.PA3, 0.0);
 }
