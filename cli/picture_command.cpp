@@ -1,0 +1,119 @@
+#include "picture_command.hpp"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "messages.hpp"
+#include "model/TCommandStates.hpp"
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
+#include "model/TMainGraphs.hpp"
+#include "model/TPlotFileReader.hpp"
+#include "model/TProject.hpp"
+#include "results/TGraphPainter.hpp"
+#include "results/TGraphPicture.hpp"
+
+namespace fs = std::filesystem;
+
+namespace orvane::cli {
+
+namespace {
+
+// The pixels per inch of the window whose layout a saved picture takes.
+constexpr int kScreenPpi = 96;
+constexpr double kMinInches = 2;
+constexpr double kMaxInches = 100;
+constexpr int kMinPpi = 10;
+constexpr int kMaxPpi = 2400;
+
+// The main window's command that opens each graph.
+const char* commandOf(std::string_view id)
+{
+    static const std::pair<std::string_view, const char*> commands[] = {
+        {"pltPY", "Comppy"},     {"pltDef", "CompDef"},     {"pltMom", "CompMom"}, {"pltShear", "CompShear"},
+        {"pltSoil", "CompSoil"}, {"pltDMS", "DefMomShear"}, {"pltLD", "CompLD"},   {"PltCombine", "CompCombine"},
+    };
+    for (const auto& [graph, command] : commands)
+        if (graph == id) return command;
+    return nullptr;
+}
+
+void ensureApplication()
+{
+    if (QGuiApplication::instance()) return;
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "orvane-run";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+std::string graphList()
+{
+    std::string list;
+    for (std::string_view id : TMainGraphs::kIds) list += (list.empty() ? "" : ", ") + std::string(id);
+    return list;
+}
+
+}  // namespace
+
+int runPicture(const std::string& graphId, const std::string& dataArg, const std::string& outArg,
+               std::optional<double> width, std::optional<double> height, std::optional<int> ppi)
+{
+    TPictureAttributes a;
+    a.widthInches = width.value_or(a.widthInches);
+    a.heightInches = height.value_or(a.heightInches);
+    a.ppi = ppi.value_or(a.ppi);
+    const auto inches = [](double v) { return v >= kMinInches && v <= kMaxInches; };
+    if (!inches(a.widthInches) || !inches(a.heightInches) || a.ppi < kMinPpi || a.ppi > kMaxPpi) {
+        std::cerr << "orvane-run: --width and --height are inches from 2 to 100, --ppi a whole number from 10 to 2400\n";
+        return 2;
+    }
+    const char* command = commandOf(graphId);
+    if (!command) {
+        std::cerr << "orvane-run: unknown graph \"" << graphId << "\"; the graphs are " << graphList() << "\n";
+        return 2;
+    }
+    const fs::path data = fs::absolute(dataArg), out = fs::absolute(outArg);
+    if (!TGraphPicture::knownFormat(out)) {
+        std::cerr << "orvane-run: the picture's type comes from its extension: .bmp, .png, .pdf or .svg\n";
+        return 2;
+    }
+    TProject project;
+    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current)) {
+        std::cerr << data.string() << ":\n" << indented(*error) << "\n";
+        return 1;
+    }
+    project.data().FileName = data.string();
+    TMainGraphs graphs;
+    const fs::path plotFile = TPlotFileReader::plotFilePath(data);
+    std::string readError;
+    const bool results = fs::exists(plotFile) && TPlotFileReader::read(graphs, project, plotFile, &readError);
+    if (!TCommandStates(project, results, graphs).enabled(command)) {
+        std::cerr << "orvane-run: graph " << graphId << " is not available: "
+                  << (results ? "it has no curve with more than one point"
+                              : "no results (analyse the project first)" +
+                                    (readError.empty() ? std::string() : ": " + readError))
+                  << "\n";
+        return 1;
+    }
+    ensureApplication();
+    // As a window opening on the graph: the first 20 curves active, the
+    // full ranges, the legend at its place for a window of the picture's size.
+    TGraphPlot& graph = *graphs.byId(graphId);
+    TGraphPainter::activateFirst(graph);
+    const TGraphView view = TGraphPicture::openingView(graph, a.pixels(), kScreenPpi);
+    if (const auto error = TGraphPicture::save(graph, view, a, kScreenPpi, out)) {
+        std::cerr << "orvane-run: " << *error << "\n";
+        return 1;
+    }
+    std::cout << graphId << " of " << data.string() << " -> " << out.string() << " (" << a.pixels().width() << " x "
+              << a.pixels().height() << ")\n";
+    return 0;
+}
+
+}  // namespace orvane::cli
