@@ -2,6 +2,7 @@
 
 #include "model/TControlFile.hpp"
 #include "model/TDisplayName.hpp"
+#include "model/TPlotFileReader.hpp"
 #include "model/TProjectFiles.hpp"
 #include "model/TRunCommand.hpp"
 #include "model/TStageFiles.hpp"
@@ -48,8 +49,8 @@ const char* const kEditorFailed = "An error occurred in running the Word Process
 const char* const kLater = ": its window comes with a later version of ORVANE";
 constexpr int kWindowListMax = 50;
 
-// The graph windows, the side view and the 3D view are not part of this
-// version; their commands keep their rules but stay disabled.
+// The side view and the 3D view are not part of this version; their
+// commands keep their rules but stay disabled.
 constexpr bool kResultWindowsBuilt = false;
 
 QString text(const std::string& s)
@@ -81,23 +82,24 @@ const Option kOptions[] = {
     {"OptMEI", "Apply Nonlinear Moment vs EI Curves", TOption::MEICurves},
 };
 
-// Graph commands: menu caption and toolbar hint.
+// Graph commands: menu caption, toolbar hint and the graph they show.
 struct Graph {
     const char* name;
     const char* text;
     const char* hint;
+    const char* graph;
+    bool separatorAfter;
 };
 
 const Graph kGraphs[] = {
-    {"GraphPY", "p-&y Curves", "View p-y Curves"},
-    {"GraphDeflection", "&Deflection vs Depth", "Deflection Diagram"},
-    {"GraphMoment", "&Moment vs Depth", "Moment Diagram"},
-    {"GraphShear", "&Shear vs Depth", "LShear Diagram"},
-    {"GraphReaction", "&Reaction vs Depth", "Soil-Reaction Diagram"},
-    {"GraphThree", "&Deflection, Moment and Shear", "Soil-Reaction Diagram"},
-    {"GraphPressure", "Earth &Pressure Distribution", "Pressure Diagram"},
-    {"GraphCombined", "Earth Pressure Combined", ""},
-    {"GraphExport", "Export Plots To Excel", ""},
+    {"Comppy", "p-&y Curves", "View p-y Curves", "pltPY", true},
+    {"CompDef", "&Deflection vs Depth", "Deflection Diagram", "pltDef", false},
+    {"CompMom", "&Moment vs Depth", "Moment Diagram", "pltMom", false},
+    {"CompShear", "&Shear vs Depth", "LShear Diagram", "pltShear", false},
+    {"CompSoil", "&Reaction vs Depth", "Soil-Reaction Diagram", "pltSoil", false},
+    {"DefMomShear", "&Deflection, Moment and Shear", "Soil-Reaction Diagram", "pltDMS", true},
+    {"CompLD", "Earth &Pressure Distribution", "Pressure Diagram", "pltLD", false},
+    {"CompCombine", "Earth Pressure Combined", "", "PltCombine", true},
 };
 
 TTableButtonDialog::Definition tableDialog(const QString& title, TPicture picture, const QString& button,
@@ -330,12 +332,14 @@ void TMainWindow::createComputationActions()
     laterActions_.back()->setIcon(TIcons::icon(TIconKind::View3D));
     const TIconKind icons[] = {TIconKind::PYCurves, TIconKind::Deflection, TIconKind::Moment,   TIconKind::Shear,
                                TIconKind::Reaction, TIconKind::ThreePanel, TIconKind::Pressure};
-    int k = 0;
+    size_t k = 0;
     for (const Graph& g : kGraphs) {
-        QAction* a = addAction(g.name, QString::fromLatin1(g.text), [] {}, QString::fromLatin1(g.hint));
-        if (k < 7) a->setIcon(TIcons::icon(icons[k++]));
-        laterActions_ << a;
+        QAction* a = addAction(g.name, QString::fromLatin1(g.text), [this, id = g.graph] { showGraph(id); },
+                               QString::fromLatin1(g.hint));
+        if (k < std::size(icons)) a->setIcon(TIcons::icon(icons[k++]));
+        a->setEnabled(false);
     }
+    addAction("ExportPlots", QStringLiteral("Export Plots To Excel"), [this] { exportPlots(); })->setEnabled(false);
     for (QAction* a : laterActions_) {
         a->setToolTip(a->toolTip() + QString::fromLatin1(kLater));
         a->setEnabled(false);
@@ -431,7 +435,11 @@ void TMainWindow::createMenus()
     computation->addActions({act("ViewGeometry"), act("View3D")});
 
     QMenu* graphics = menu(QStringLiteral("&Graphics"), "GraphicsMenu");
-    for (const Graph& g : kGraphs) graphics->addAction(act(g.name));
+    for (const Graph& g : kGraphs) {
+        graphics->addAction(act(g.name));
+        if (g.separatorAfter) graphics->addSeparator();
+    }
+    graphics->addAction(act("ExportPlots"));
 
     windowMenu_ = menu(QStringLiteral("&Window"), "WindowMenu");
     connect(windowMenu_, &QMenu::aboutToShow, this, &TMainWindow::updateWindowMenu);
@@ -457,8 +465,7 @@ void TMainWindow::createToolBars()
     bar->addSeparator();
     bar->addActions({act("ViewGeometry"), act("View3D")});
     bar->addSeparator();
-    for (const char* name : {"GraphPY", "GraphDeflection", "GraphMoment", "GraphShear", "GraphReaction", "GraphPressure",
-                             "GraphThree"})
+    for (const char* name : {"Comppy", "CompDef", "CompMom", "CompShear", "CompSoil", "CompLD", "DefMomShear"})
         bar->addAction(act(name));
     bar->addSeparator();
     bar->addActions(stageActions_);
@@ -534,9 +541,7 @@ void TMainWindow::updateRecentMenu()
 
 void TMainWindow::updateCommands()
 {
-    updateDataCommands();
-    updateOptionCommands();
-    updateStageCommands();
+    applyCommandStates();
     updateComputationCommands();
     status_->setText(statusText());
 }
@@ -546,71 +551,37 @@ QString TMainWindow::statusText() const
     return text(TStages(const_cast<TProject&>(project_)).statusText());
 }
 
-void TMainWindow::updateDataCommands()
+TCommandStates TMainWindow::commandStates() const
 {
-    const TProgramData& d = project_.data();
-    const bool configurable = d.GeneratePYCurves || d.GeneratedEarthPressure;
-    const bool longTerm = d.UseLongTerm;
-    act("DataWallConfiguration")->setEnabled(configurable);
-    act("DataSoilLayers")->setVisible(!longTerm);
-    act("DataSoilLayers")->setEnabled(configurable);
-    soilSubmenu_->menuAction()->setVisible(longTerm);
-    soilSubmenu_->setEnabled(configurable);
-    for (const char* name : {"DataSoilShort", "DataSoilLong"}) act(name)->setVisible(longTerm && d.StageCount <= 1);
-    act("DataPressure")->setVisible(!longTerm);
-    act("DataPressure")->setEnabled(d.UserEarthPressure);
-    pressureSubmenu_->menuAction()->setVisible(longTerm);
-    pressureSubmenu_->setEnabled(d.UserEarthPressure);
-    act("DataSurcharge")->setEnabled(d.UseSurcharges);
-    act("DataConcentrated")->setEnabled(d.UseConcentratedLoads);
-    act("DataTieback")->setEnabled(d.UseTiebacks);
-    act("DataRestraints")->setEnabled(d.UseRestraints);
-    act("DataPYMod")->setEnabled(d.UsePYModification);
-    act("DataExternalPY")->setEnabled(d.UseExternalPY);
-    act("DataSprings")->setEnabled(d.UseSprings);
-    act("DataMEI")->setEnabled(d.UseMEICurves);
-    act("ToolSoilLayers")->setEnabled(!longTerm);
+    return TCommandStates(project_, resultsAvailable_, graphs_);
 }
 
-void TMainWindow::updateOptionCommands()
+// The rules live in the model; the window only shows their outcome. Menus
+// with rules of their own are reached through their menu action.
+void TMainWindow::applyCommandStates()
 {
-    const TProgramData& d = project_.data();
-    act(QByteArray("Units" + QByteArray::number(d.Units)).constData())->setChecked(true);
-    for (int choice = 1; choice <= 3; ++choice)
-        act(QByteArray("Pressure" + QByteArray::number(choice)).constData())->setChecked(d.EarthPressureChoice == choice);
-    for (const Option& o : kOptions) act(o.name)->setChecked(project_.option(o.option));
-    const bool staged = d.StageCount > 1;
-    act("OptLongTerm")->setEnabled(!staged);
-    act("OptLongTerm")->setChecked(d.UseLongTerm);
-    act("OptStaged")->setEnabled(!d.UseLongTerm);
-    act("OptStaged")->setChecked(staged);
-    act("ToolStaged")->setEnabled(!d.UseLongTerm);
-}
-
-void TMainWindow::updateStageCommands()
-{
-    const TProgramData& d = project_.data();
-    const bool staged = d.StageCount > 1;
-    stageMenu_->menuAction()->setVisible(staged);
-    for (int n = 1; n <= TStageFiles::kMaxStages; ++n) {
-        QAction* a = stageActions_[n - 1];
-        a->setVisible(staged);
-        a->setEnabled(n <= d.StageCount);
-        a->setChecked(staged && n == d.CurrentStage);
+    const TCommandStates states = commandStates();
+    for (const auto& [name, state] : states.all()) {
+        QAction* a = nullptr;
+        if (auto* m = findChild<QMenu*>(QString::fromStdString(name)))
+            a = m->menuAction();
+        else
+            a = act(name.c_str());
+        a->setVisible(state.visible);
+        if (a->isCheckable()) a->setChecked(state.checked);
+        if (auto* m = a->menu())
+            m->setEnabled(state.enabled);
+        else
+            a->setEnabled(state.enabled);
     }
-    act("CopyPreviousStage")->setEnabled(staged && d.CurrentStage > 1);
 }
 
+// The side view and the 3D view come later.
 void TMainWindow::updateComputationCommands()
 {
-    const std::filesystem::path data = project_.data().FileName;
-    act("EditInput")->setEnabled(fileExists(data));
-    act("EditNotes")->setEnabled(fileExists(TControlFile::runNotes(data)));
-    act("EditOutput")->setEnabled(fileExists(TControlFile::report(data)));
-    const bool plotData = resultsAvailable_ && fileExists(TControlFile::plotData(data));
+    const bool plotData = resultsAvailable_ && fileExists(TControlFile::plotData(project_.data().FileName));
     act("ViewGeometry")->setEnabled(kResultWindowsBuilt && plotData);
     act("View3D")->setEnabled(kResultWindowsBuilt);
-    for (const Graph& g : kGraphs) act(g.name)->setEnabled(kResultWindowsBuilt && plotData);
 }
 
 void TMainWindow::updateWindowMenu()
@@ -667,6 +638,61 @@ bool TMainWindow::commitActiveChild()
 void TMainWindow::showOutcomeError(const std::optional<std::string>& error)
 {
     if (error) TMessages::information(this, text(*error));
+}
+
+// ---- results ---------------------------------------------------------------
+
+bool TMainWindow::readPlotFile(bool reportErrors)
+{
+    const std::filesystem::path path = TControlFile::plotData(project_.data().FileName);
+    if (!fileExists(path)) return false;
+    // No graph window may draw curves that are being replaced.
+    for (std::string_view id : TMainGraphs::kIds) windows_->discard(graphKey(id));
+    resultsAvailable_ = TPlotFileReader::read(graphs_, project_, path);
+    if (!resultsAvailable_ && reportErrors)
+        TMessages::information(this, QString::fromLatin1(TPlotFileReader::kErrorMessage));
+    return resultsAvailable_;
+}
+
+QString TMainWindow::graphKey(std::string_view id)
+{
+    return QStringLiteral("graph:") + QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
+}
+
+namespace {
+
+// Stands in for the graph window where none is installed.
+QWidget* graphPlaceholder(const TGraphPlot& graph)
+{
+    auto* label = new QLabel(QStringLiteral("%1: %2 curves of %3 points")
+                                 .arg(text(graph.Caption))
+                                 .arg(graph.Lines.curveCount())
+                                 .arg(graph.Lines.pointCount()));
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumSize(320, 200);
+    label->setWindowTitle(text(graph.Caption));
+    return label;
+}
+
+}  // namespace
+
+QWidget* TMainWindow::showGraph(std::string_view id)
+{
+    TGraphPlot* graph = graphs_.byId(id);
+    if (!graph) return nullptr;
+    return windows_->show(
+        graphKey(id),
+        [this, graph] { return graphWindowFactory_ ? graphWindowFactory_(*this, *graph) : graphPlaceholder(*graph); },
+        false);
+}
+
+void TMainWindow::exportPlots()
+{
+    if (exportPlotsHandler_) {
+        exportPlotsHandler_(*this);
+        return;
+    }
+    TMessages::information(this, QStringLiteral("Export Plots To Excel") + QString::fromLatin1(kLater));
 }
 
 // ---- windows ---------------------------------------------------------------
@@ -780,6 +806,7 @@ void TMainWindow::newProject()
     if (!commitActiveChild() || !maybeSave()) return;
     windows_->discardAll();
     project_.newProject();
+    graphs_.reset();
     resultsAvailable_ = false;
     afterProjectReplaced();
 }
@@ -808,6 +835,8 @@ bool TMainWindow::openFile(const QString& path, TLayout layout, bool announce)
         error = e.what();
     }
     showOutcomeError(error);
+    graphs_.reset();
+    readPlotFile(false);
     rememberFile(info.absoluteFilePath());
     afterProjectReplaced();
     if (announce)
@@ -889,6 +918,8 @@ void TMainWindow::runAnalysis()
     default: TMessages::information(this, text(outcome.message)); break;
     }
     if (!outcome.detail.empty()) qWarning("%s", outcome.detail.c_str());
+    // Without a plot-data file the last results stand.
+    if (outcome.completed() && fileExists(TControlFile::plotData(project_.data().FileName))) readPlotFile(true);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) windows_->discardAll();
     updateCommands();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "model/TCommandStates.hpp"
 #include "model/TLayout.hpp"
+#include "model/TMainGraphs.hpp"
 #include "model/TOption.hpp"
 #include "model/TProject.hpp"
 #include "model/TRecentFiles.hpp"
@@ -9,6 +11,9 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <functional>
+#include <string_view>
+#include <utility>
 
 class QActionGroup;
 class QLabel;
@@ -18,6 +23,14 @@ class QMenu;
 namespace orvane {
 
 class TChildWindows;
+class TGraphPlot;
+class TMainWindow;
+
+// Makes the content of a graph's child window (the main window frames it,
+// keeps one per graph and closes it with the other child windows).
+using TGraphWindowFactory = std::function<QWidget*(TMainWindow& window, TGraphPlot& graph)>;
+// Runs the "Export Plots To Excel" command.
+using TExportPlotsHandler = std::function<void(TMainWindow& window)>;
 
 // The dialogs the menus and the toolbar open.
 enum class TDialogKind {
@@ -88,6 +101,27 @@ public:
     const TRecentFiles& recentFiles() const { return recent_; }
     QString statusText() const;
     bool resultsAvailable() const { return resultsAvailable_; }
+
+    // The result graphs of the open project, refilled by every plot-data read.
+    TMainGraphs& graphs() { return graphs_; }
+    const TMainGraphs& graphs() const { return graphs_; }
+    // Reads the plot-data file beside the data file into the graphs and keeps
+    // the outcome as resultsAvailable(); with reportErrors a failed read shows
+    // the one run-error message. False when there is no such file.
+    bool readPlotFile(bool reportErrors);
+    // The states of every command as the menus show them now; the export
+    // dialog offers the graphs whose commands are enabled.
+    TCommandStates commandStates() const;
+    // Shows the graph's window (TMainGraphs::kIds), making it on first use and
+    // restoring it when minimised; returns its content, or null for an
+    // unknown graph.
+    QWidget* showGraph(std::string_view id);
+    // Until set, a graph opens a plain placeholder window.
+    void setGraphWindowFactory(TGraphWindowFactory factory) { graphWindowFactory_ = std::move(factory); }
+    // Until set, the export command says it is not part of this version.
+    void setExportPlotsHandler(TExportPlotsHandler handler) { exportPlotsHandler_ = std::move(handler); }
+    void exportPlots();
+    static QString graphKey(std::string_view id);
     // Recomputes which commands are enabled, checked and shown.
     void updateCommands();
 
@@ -122,9 +156,7 @@ private:
     void updateTitle();
     void updateRecentMenu();
     void updateWindowMenu();
-    void updateDataCommands();
-    void updateOptionCommands();
-    void updateStageCommands();
+    void applyCommandStates();
     void updateComputationCommands();
     void rememberFile(const QString& path);
     void openInEditorUnguarded(const QString& path);
@@ -137,6 +169,9 @@ private:
     TRecentFiles recent_;
     QString textEditor_;
     bool resultsAvailable_ = false;
+    TMainGraphs graphs_;
+    TGraphWindowFactory graphWindowFactory_;
+    TExportPlotsHandler exportPlotsHandler_;
 
     QMdiArea* mdi_;
     TChildWindows* windows_;

@@ -104,10 +104,14 @@ TEST_F(MainWindowTest, ANewProjectIsEditedConvertedSavedReopenedAndRun)
     EXPECT_NEAR(stiffness.cell(3, 0).asReal(), 4.5e9, 1e3);
     EXPECT_EQ(stiffness.cell(1, 0).asInteger(), 40);
 
+    // Without soil layers the soil package stops the job before any plot
+    // data, so the empty plot-data file is reported too.
     trigger("Run");
     EXPECT_EQ(takeMessages(),
-              QStringList{QStringLiteral("information: Computations are completed. Please, check output file for "
-                                         "results or error messages.")});
+              (QStringList{QStringLiteral("information: Computations are completed. Please, check output file for "
+                                          "results or error messages."),
+                           QStringLiteral("information: An error occured in running the main program.")}));
+    EXPECT_FALSE(window_->resultsAvailable());
     EXPECT_TRUE(QFileInfo(file(QStringLiteral("wall.ov5o"))).isFile());
     EXPECT_TRUE(action("EditOutput")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -346,16 +350,12 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward)
 
 TEST_F(MainWindowTest, ResultWindowsComeLaterAndSaySo)
 {
-    const char* later[] = {"ViewGeometry", "View3D",        "GraphPY",       "GraphDeflection", "GraphMoment",
-                           "GraphShear",   "GraphReaction", "GraphThree",    "GraphPressure",   "GraphCombined",
-                           "GraphExport"};
+    const char* later[] = {"ViewGeometry", "View3D"};
     for (const char* name : later) {
         EXPECT_FALSE(action(name)->isEnabled()) << name;
         EXPECT_TRUE(action(name)->toolTip().endsWith(QStringLiteral(": its window comes with a later version of ORVANE")))
             << name;
     }
-    EXPECT_EQ(action("GraphShear")->toolTip(), QStringLiteral("LShear Diagram: its window comes with a later version of ORVANE"));
-    EXPECT_EQ(action("GraphCombined")->text(), QStringLiteral("Earth Pressure Combined"));
 }
 
 TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)

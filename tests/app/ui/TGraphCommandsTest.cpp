@@ -1,0 +1,134 @@
+#include "UiFixture.hpp"
+
+#include "model/TPlotFileReader.hpp"
+#include "ui/TChildWindows.hpp"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+
+namespace orvane {
+namespace {
+
+const char* const kGraphics[] = {"Comppy", "CompDef",     "CompMom",     "CompShear", "CompSoil",
+                                 "DefMomShear", "CompLD", "CompCombine", "ExportPlots"};
+
+class GraphCommandsTest : public UiTest {
+protected:
+    // Opening the Graphics menu evaluates its items.
+    void openGraphicsMenu()
+    {
+        auto* menu = window_->findChild<QMenu*>(QStringLiteral("GraphicsMenu"));
+        ASSERT_NE(menu, nullptr);
+        emit menu->aboutToShow();
+    }
+    void expectGraphics(bool enabled)
+    {
+        openGraphicsMenu();
+        for (const char* name : kGraphics) EXPECT_EQ(action(name)->isEnabled(), enabled) << name;
+    }
+};
+
+TEST_F(GraphCommandsTest, TheGraphicsMenuListsTheGraphsInGroups)
+{
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("GraphicsMenu"));
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (QAction* a : menu->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(items, (QStringList{"p-&y Curves", "-", "&Deflection vs Depth", "&Moment vs Depth", "&Shear vs Depth",
+                                  "&Reaction vs Depth", "&Deflection, Moment and Shear", "-",
+                                  "Earth &Pressure Distribution", "Earth Pressure Combined", "-",
+                                  "Export Plots To Excel"}));
+    EXPECT_EQ(action("CompShear")->toolTip(), QStringLiteral("LShear Diagram"));
+    EXPECT_EQ(action("DefMomShear")->toolTip(), QStringLiteral("Soil-Reaction Diagram"));
+    auto* bar = window_->findChild<QToolBar*>(QStringLiteral("ToolBar"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->actions().contains(action("DefMomShear")));
+    EXPECT_FALSE(bar->actions().contains(action("CompCombine")));
+}
+
+TEST_F(GraphCommandsTest, ARunEnablesTheGraphsANewProjectDisablesThemAndOpeningReadsThemAgain)
+{
+    const QString path = example(QStringLiteral("cantilever-user-py.ov5d"));
+    window_->openFile(path, TLayout::Current, false);
+    EXPECT_FALSE(window_->resultsAvailable());
+    expectGraphics(false);
+
+    trigger("Run");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("information: Computations are completed. Please, check output file for "
+                                         "results or error messages.")});
+    EXPECT_TRUE(window_->resultsAvailable());
+    // The toolbar's buttons are the menu's actions, set right after the run.
+    for (const char* name : kGraphics) EXPECT_TRUE(action(name)->isEnabled()) << name;
+    EXPECT_GT(window_->graphs().pltDef.Lines.pointCount(), 1);
+    EXPECT_EQ(window_->graphs().pltDef.YCaption, "Depth (ft)");
+
+    trigger("New");
+    EXPECT_FALSE(window_->resultsAvailable());
+    EXPECT_EQ(window_->graphs().pltDef.Lines.curveCount(), 0);
+    expectGraphics(false);
+
+    window_->openFile(path, TLayout::Current, false);
+    EXPECT_TRUE(window_->resultsAvailable());
+    expectGraphics(true);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(GraphCommandsTest, ABrokenPlotDataFileIsReportedOnlyAfterARun)
+{
+    const QString path = example(QStringLiteral("cantilever-user-py.ov5d"));
+    QFile plot(QString::fromStdString(TPlotFileReader::plotFilePath(path.toStdString()).string()));
+    ASSERT_TRUE(plot.open(QIODevice::WriteOnly));
+    plot.write("3\n0 1 1\n");
+    plot.close();
+    window_->openFile(path, TLayout::Current, false);
+    EXPECT_FALSE(window_->resultsAvailable());
+    EXPECT_TRUE(takeMessages().isEmpty());
+    expectGraphics(false);
+
+    EXPECT_FALSE(window_->readPlotFile(true));
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: An error occured in running the main program.")});
+}
+
+TEST_F(GraphCommandsTest, GraphCommandsOpenOneWindowPerGraphThroughTheFactory)
+{
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    trigger("Run");
+    takeMessages();
+    const TGraphPlot* shown = nullptr;
+    int made = 0;
+    window_->setGraphWindowFactory([&](TMainWindow&, TGraphPlot& graph) {
+        shown = &graph;
+        ++made;
+        return new QLabel(QString::fromStdString(graph.Caption));
+    });
+    trigger("CompMom");
+    EXPECT_EQ(shown, &window_->graphs().pltMom);
+    auto* content = qobject_cast<QLabel*>(window_->windows().find(TMainWindow::graphKey("pltMom")));
+    ASSERT_NE(content, nullptr);
+    EXPECT_EQ(content->text(), QStringLiteral("Moment vs Depth"));
+    trigger("CompMom");
+    EXPECT_EQ(made, 1);
+    trigger("DefMomShear");
+    EXPECT_EQ(shown, &window_->graphs().pltDMS);
+    EXPECT_EQ(window_->showGraph("pltNone"), nullptr);
+
+    // A new run closes the graph windows before their curves are replaced.
+    trigger("Run");
+    takeMessages();
+    EXPECT_EQ(window_->windows().find(TMainWindow::graphKey("pltMom")), nullptr);
+
+    int exports = 0;
+    window_->setExportPlotsHandler([&](TMainWindow& w) {
+        EXPECT_TRUE(w.commandStates().enabled("CompDef"));
+        ++exports;
+    });
+    trigger("ExportPlots");
+    EXPECT_EQ(exports, 1);
+}
+
+}  // namespace
+}  // namespace orvane
