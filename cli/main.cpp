@@ -13,6 +13,7 @@
 
 #include "analyse_command.hpp"
 #include "convert_command.hpp"
+#include "graphs_command.hpp"
 // Mode headers: keep one line per mode.
 
 using namespace orvane::cli;
@@ -95,7 +96,7 @@ int dispatch(const CommandLine& c)
         return usageError("--width and --height belong to --picture and --side-view");
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
-    if (!c.graphs.empty()) return notBuiltYet("--graphs");
+    if (!c.graphs.empty()) return runGraphs(c.graphs);
     if (!c.picture.empty()) return notBuiltYet("--picture");
     if (!c.exportXlsx.empty()) return notBuiltYet("--export-xlsx");
     if (!c.sideView.empty()) return notBuiltYet("--side-view");
