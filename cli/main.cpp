@@ -13,6 +13,7 @@
 
 #include "analyse_command.hpp"
 #include "convert_command.hpp"
+#include "export_command.hpp"
 #include "graphs_command.hpp"
 // Mode headers: keep one line per mode.
 
@@ -98,7 +99,7 @@ int dispatch(const CommandLine& c)
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);
     if (!c.picture.empty()) return notBuiltYet("--picture");
-    if (!c.exportXlsx.empty()) return notBuiltYet("--export-xlsx");
+    if (!c.exportXlsx.empty()) return runExportXlsx(c.exportXlsx[0], c.exportXlsx[1], c.plots);
     if (!c.sideView.empty()) return notBuiltYet("--side-view");
     if (c.analyse.files.empty()) return usageError("no data file given");
     if (c.analyse.json) return notBuiltYet("--json");

@@ -2,11 +2,14 @@
 """Reads the exported workbooks back with the standard library (zipfile and
 xml.etree) and checks sheets, cells, links and charts.
 
-usage: WorkbookExportCheck.py FIXTURE_WRITER
+usage: WorkbookExportCheck.py fixtures FIXTURE_WRITER
+       WorkbookExportCheck.py runner ORVANE_RUN EXAMPLES
 FIXTURE_WRITER is the program that writes the hand-filled workbooks into a
-folder (WorkbookExportFixtures.cpp)."""
+folder (WorkbookExportFixtures.cpp); the second form checks the runner's
+--export-xlsx on analysed examples."""
 
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -167,11 +170,15 @@ def reference(sheet, column, points):
     return "%s!$%s$6:$%s$%d" % (sheet, col, col, 5 + points)
 
 
+MODE = sys.argv[1] if len(sys.argv) > 1 else ""
+
+
+@unittest.skipUnless(MODE == "fixtures", "fixture writer not given")
 class FixtureWorkbooks(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.folder = tempfile.TemporaryDirectory()
-        subprocess.run([sys.argv[1], cls.folder.name], check=True)
+        subprocess.run([sys.argv[2], cls.folder.name], check=True)
         cls.seven = Workbook(os.path.join(cls.folder.name, "seven.xlsx"))
 
     @classmethod
@@ -278,5 +285,89 @@ class FixtureWorkbooks(unittest.TestCase):
         self.assertEqual([axis["title"] for axis in chart.axes], [None, None])
 
 
+@unittest.skipUnless(MODE == "runner", "runner not given")
+class RunnerExport(unittest.TestCase):
+    """orvane-run --export-xlsx on analysed examples."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.runner = sys.argv[2]
+        cls.folder = tempfile.TemporaryDirectory()
+        for name in ("sand-cantilever-generated-py", "si-sand-cantilever", "anchored-tieback"):
+            shutil.copy(os.path.join(sys.argv[3], name + ".ov5d"), cls.folder.name)
+        for name in ("sand-cantilever-generated-py", "si-sand-cantilever"):
+            subprocess.run([cls.runner, cls.path(name + ".ov5d")], check=True, stdout=subprocess.DEVNULL)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.folder.cleanup()
+
+    @classmethod
+    def path(cls, name):
+        return os.path.join(cls.folder.name, name)
+
+    def export(self, data, out, *plots):
+        args = [self.runner, "--export-xlsx", self.path(data), self.path(out)]
+        if plots:
+            args += ["--plots", plots[0]]
+        return subprocess.run(args, capture_output=True, text=True)
+
+    def test_every_available_graph_by_default(self):
+        for data, titles in [("sand-cantilever-generated-py.ov5d", ("y (in)", "p (lbs/in)", "Depth (ft)")),
+                             ("si-sand-cantilever.ov5d", ("y (m)", "p (kN/m)", "Depth (m)"))]:
+            done = self.export(data, "all.xlsx")
+            self.assertEqual(done.returncode, 0, done.stderr)
+            book = Workbook(self.path("all.xlsx"))
+            expected = ["Legend"]
+            for k in range(1, 8):
+                expected += ["Page_%d" % k, "Plot_%d" % k]
+            self.assertEqual(book.names(), expected)
+            legend = book.cells("Legend")
+            self.assertEqual([legend["C%d" % (k + 2)] for k in range(1, 8)], SEVEN_CAPTIONS)
+            self.assertEqual({legend["F%d" % (k + 2)] for k in range(1, 8)}, {"Complete"})
+            for k in range(1, 8):
+                chart = book.chart("Plot_%d" % k)
+                x_axis, y_axis = chart.axes
+                self.assertEqual(y_axis["reversed"], k != 1, (data, k))
+                cells = book.cells("Page_%d" % k)
+                points = max(int(ref[1:]) for ref in cells if ref.startswith("A") and ref[1:].isdigit()) - 5
+                self.assertGreater(points, 1, (data, k))
+                for i, (name, x, y) in enumerate(chart.series, start=1):
+                    self.assertEqual(name, cells[letters(2 * i - 1) + "4"])
+                    self.assertEqual((x, y), (reference("Page_%d" % k, 2 * i - 1, points),
+                                              reference("Page_%d" % k, 2 * i, points)))
+            x_axis, y_axis = book.chart("Plot_1").axes
+            self.assertEqual((x_axis["title"], y_axis["title"]), titles[:2], data)
+            self.assertEqual(book.chart("Plot_2").axes[1]["title"], titles[2], data)
+
+    def test_chosen_graphs_in_list_order(self):
+        done = self.export("sand-cantilever-generated-py.ov5d", "two.xlsx", "4,3")
+        self.assertEqual(done.returncode, 0, done.stderr)
+        book = Workbook(self.path("two.xlsx"))
+        self.assertEqual(book.names(), ["Legend", "Page_1", "Plot_1", "Page_2", "Plot_2"])
+        self.assertEqual((book.cells("Page_1")["A1"], book.cells("Page_2")["A1"]),
+                         ("Shear vs Depth", "Moment vs Depth"))
+
+    def test_an_unavailable_graph_writes_nothing(self):
+        done = self.export("anchored-tieback.ov5d", "none.xlsx", "1")
+        self.assertEqual(done.returncode, 1)
+        self.assertIn('"p-y Curves"', done.stderr)
+        self.assertFalse(os.path.exists(self.path("none.xlsx")))
+
+    def test_a_malformed_list_is_a_usage_error(self):
+        for plots in ("8", "0", "1,,2", "x", "1,"):
+            done = self.export("sand-cantilever-generated-py.ov5d", "bad.xlsx", plots)
+            self.assertEqual(done.returncode, 2, plots)
+            self.assertFalse(os.path.exists(self.path("bad.xlsx")), plots)
+
+    def test_an_unwritable_target_fails_and_says_where(self):
+        target = os.path.join("missing-folder", "out.xlsx")
+        done = self.export("sand-cantilever-generated-py.ov5d", target)
+        self.assertEqual(done.returncode, 1)
+        self.assertIn(self.path(target), done.stderr)
+
+
 if __name__ == "__main__":
-    unittest.main(argv=sys.argv[:1] + sys.argv[2:])
+    if MODE not in ("fixtures", "runner"):
+        sys.exit(__doc__)
+    unittest.main(argv=sys.argv[:1])
