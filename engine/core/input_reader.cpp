@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/numbers.hpp"
+#include "io/records.hpp"
 #include "core/py_curves.hpp"
 #include "core/range_scheme.hpp"
 #include "core/tieback.hpp"
@@ -304,9 +305,10 @@ void SetReader::generateEarthPressure(SetData& set, SoilState& soil)
         throw InputError(e.what());
     }
 
-    std::ifstream file(workDir_ / soil::kPressureFileName, std::ios::binary);
-    if (!file) throw InputError("ERROR -- THE EARTH-PRESSURE FILE CANNOT BE READ");
-    io::FreeReader in(file);
+    std::string bytes;
+    if (!io::readScratch(workDir_ / soil::kPressureFileName, bytes))
+        throw InputError("ERROR -- THE EARTH-PRESSURE FILE CANNOT BE READ");
+    io::FreeReader in(std::move(bytes));
     in.startStatement();
     const int count = in.integer();
     if (count > kMaxPressurePoints) throw InputError(kTooMuchData);

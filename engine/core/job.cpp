@@ -5,6 +5,7 @@
 #include "core/input_reader.hpp"
 #include "core/range_scheme.hpp"
 #include "io/free_reader.hpp"
+#include "io/records.hpp"
 #include "soil/soil_stop.hpp"
 
 namespace orvane::engine {
@@ -55,7 +56,7 @@ Job::Job(std::filesystem::path workDir, Clock clock) : workDir_(std::move(workDi
 
 bool Job::openStreams(JobOutcome& outcome)
 {
-    data_.open(control_.dataFile, std::ios::binary);
+    dataRead_ = io::readWholeFile(control_.dataFile, dataText_);
     if (!reportFile_.open(control_.reportFile)) {
         outcome.end = JobEnd::FileError;
         outcome.message = "The output report " + control_.reportFile.string() + " cannot be written";
@@ -63,7 +64,7 @@ bool Job::openStreams(JobOutcome& outcome)
     }
     plotFile_.open(control_.plotFile);
     notesFile_.open(control_.notesFile);
-    if (!data_.is_open()) {
+    if (!dataRead_) {
         outcome.end = JobEnd::FileError;
         outcome.message = "The data file " + control_.dataFile.string() + " cannot be read";
         report_.inputError("ERROR -- THE DATA FILE " + control_.dataFile.string() + " CANNOT BE READ");
@@ -90,11 +91,13 @@ JobOutcome Job::run()
         return outcome;
     }
     control_ = *cf;
+    io::clearScratch();
     if (openStreams(outcome)) {
-        io::FreeReader in(data_);
+        io::FreeReader in(std::move(dataText_));
         runSets(in, outcome);
     }
-    closeStreams();
+    closeStreams(outcome);
+    io::clearScratch();
     return outcome;
 }
 
@@ -181,12 +184,15 @@ void Job::endOfJob()
     else plot_.results(caseCount_, units_, {});
 }
 
-void Job::closeStreams()
+void Job::closeStreams(JobOutcome& outcome)
 {
-    reportFile_.close();
-    data_.close();
-    plotFile_.close();
-    notesFile_.close();
+    const bool wasOpen = reportFile_.isOpen();
+    const bool written = reportFile_.close() & plotFile_.close() & notesFile_.close();
+    // A full disk or a lost folder: the files are not what the job says.
+    if (wasOpen && !written && outcome.end != JobEnd::FileError) {
+        outcome.end = JobEnd::FileError;
+        outcome.message = "The output files in " + control_.reportFile.parent_path().string() + " could not be written in full";
+    }
 }
 
 }  // namespace orvane::engine

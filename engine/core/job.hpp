@@ -33,12 +33,13 @@ private:
     void writeHeader(const SetData& set);
     void caseLine(const SetData& set);
     void endOfJob();
-    void closeStreams();
+    void closeStreams(JobOutcome& outcome);
 
     std::filesystem::path workDir_;
     Clock clock_;
     ControlFile control_;
-    std::ifstream data_;
+    std::string dataText_;
+    bool dataRead_ = false;
     io::Records reportFile_, plotFile_, notesFile_;
     Report report_{reportFile_};
     PlotData plot_{plotFile_};

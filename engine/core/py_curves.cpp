@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/numbers.hpp"
+#include "io/records.hpp"
 #include "core/range_scheme.hpp"
 
 namespace orvane::engine {
@@ -109,9 +110,9 @@ void readExchangeFile(const std::filesystem::path& path, CurveContext& ctx, bool
 {
     SetData& set = ctx.set;
     const double h = set.wall.h;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw InputError("ERROR -- THE P-Y EXCHANGE FILE CANNOT BE READ");
-    io::FreeReader in(file);
+    std::string bytes;
+    if (!io::readScratch(path, bytes)) throw InputError("ERROR -- THE P-Y EXCHANGE FILE CANNOT BE READ");
+    io::FreeReader in(std::move(bytes));
     in.startStatement();
     const int ncurve = in.integer();
     ctx.plot.ints({set.control.units, ncurve});

@@ -1,14 +1,20 @@
 #include "free_reader.hpp"
 
-#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 
 namespace orvane::io {
+namespace {
 
-bool parseInteger(const std::string& token, int& value)
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+bool parseInteger(std::string_view token, int& value)
 {
     const char* b = token.data();
     const char* e = b + token.size();
@@ -20,65 +26,86 @@ bool parseInteger(const std::string& token, int& value)
     return true;
 }
 
-bool parseReal(const std::string& token, double& value)
+bool parseReal(std::string_view token, double& value)
 {
     // sign, digits with at most one point (at least one digit), optional exponent
-    // E/D with optional sign and digits.
-    std::string t;
-    size_t i = 0, n = token.size();
-    if (i < n && (token[i] == '+' || token[i] == '-')) t += token[i++];
+    // E/D with optional sign and digits. A checked token is what from_chars
+    // reads, once a leading plus is dropped and a D exponent letter made an E.
+    size_t i = 0;
+    const size_t n = token.size();
+    if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
     int digits = 0;
     bool point = false;
     for (; i < n; ++i) {
-        char c = token[i];
-        if (std::isdigit(static_cast<unsigned char>(c))) { t += c; ++digits; }
-        else if (c == '.' && !point) { t += c; point = true; }
+        const char c = token[i];
+        if (isDigit(c)) ++digits;
+        else if (c == '.' && !point) point = true;
         else break;
     }
     if (digits == 0) return false;
+    size_t letter = std::string_view::npos;
     if (i < n) {
-        char c = static_cast<char>(std::toupper(static_cast<unsigned char>(token[i])));
-        if (c != 'E' && c != 'D') return false;
-        t += 'E';
-        ++i;
-        if (i < n && (token[i] == '+' || token[i] == '-')) t += token[i++];
+        const char c = token[i];
+        if (c != 'E' && c != 'e' && c != 'D' && c != 'd') return false;
+        letter = i++;
+        if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
         int expDigits = 0;
-        for (; i < n && std::isdigit(static_cast<unsigned char>(token[i])); ++i) { t += token[i]; ++expDigits; }
+        for (; i < n && isDigit(token[i]); ++i) ++expDigits;
         if (expDigits == 0 || i != n) return false;
     }
-    const char* b = t.data();
-    if (*b == '+') ++b;
-    auto r = std::from_chars(b, t.data() + t.size(), value);
-    if (r.ptr != t.data() + t.size()) return false;
+    const size_t from = token[0] == '+' ? 1 : 0;
+    char local[64];
+    std::string heap;
+    const char* b = token.data() + from;
+    const size_t len = n - from;
+    if (letter != std::string_view::npos && (token[letter] == 'D' || token[letter] == 'd')) {
+        char* t = local;
+        if (len >= sizeof local) {
+            heap.assign(b, len);
+            t = heap.data();
+        } else {
+            std::memcpy(local, b, len);
+        }
+        t[letter - from] = 'E';
+        b = t;
+    }
+    auto r = std::from_chars(b, b + len, value);
+    if (r.ptr != b + len) return false;
     if (r.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is not a number the engine can use.
+        const std::string t(b, len);
         value = std::strtod(t.c_str(), nullptr);
         return std::isfinite(value);
     }
     return r.ec == std::errc();
 }
 
-bool FreeReader::readLine(std::string& out)
+FreeReader::FreeReader(std::istream& in) : text_(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) {}
+
+bool FreeReader::readLine(std::string_view& out)
 {
-    if (!std::getline(in_, out)) return false;
+    if (pos_ >= text_.size()) return false;
+    const size_t nl = text_.find('\n', pos_);
+    const size_t end = nl == std::string::npos ? text_.size() : nl;
+    out = std::string_view(text_).substr(pos_, end - pos_);
+    pos_ = nl == std::string::npos ? text_.size() : nl + 1;
     ++line_;
-    if (!out.empty() && out.back() == '\r') out.pop_back();
+    if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
     return true;
 }
 
 std::string FreeReader::text(size_t keep)
 {
-    std::string line;
+    std::string_view line;
     if (!readLine(line))
         throw DataError("ERROR -- UNEXPECTED END OF THE DATA FILE AFTER LINE " + std::to_string(line_));
     needLine_ = true;
     tokens_.clear();
     next_ = 0;
-    if (line.size() > keep) line.resize(keep);
-    return line;
+    return std::string(line.substr(0, keep));
 }
 
-const std::string& FreeReader::nextToken()
+std::string_view FreeReader::nextToken()
 {
     if (needLine_) {
         tokens_.clear();
@@ -86,21 +113,26 @@ const std::string& FreeReader::nextToken()
         needLine_ = false;
     }
     while (next_ >= tokens_.size()) {
-        std::string line;
+        std::string_view line;
         if (!readLine(line))
             throw DataError("ERROR -- UNEXPECTED END OF THE DATA FILE AFTER LINE " + std::to_string(line_));
         tokens_.clear();
         next_ = 0;
         item_ = 0;
-        std::string tok;
-        for (char c : line) {
-            if (c == ' ' || c == '\t' || c == ',' || c == '\r') {
-                if (!tok.empty()) tokens_.push_back(std::move(tok)), tok.clear();
-            } else {
-                tok += c;
+        size_t start = 0;
+        bool inToken = false;
+        for (size_t k = 0; k < line.size(); ++k) {
+            const char c = line[k];
+            const bool separator = c == ' ' || c == '\t' || c == ',' || c == '\r';
+            if (separator) {
+                if (inToken) tokens_.push_back(line.substr(start, k - start));
+                inToken = false;
+            } else if (!inToken) {
+                start = k;
+                inToken = true;
             }
         }
-        if (!tok.empty()) tokens_.push_back(std::move(tok));
+        if (inToken) tokens_.push_back(line.substr(start));
     }
     ++item_;
     return tokens_[next_++];
@@ -108,20 +140,20 @@ const std::string& FreeReader::nextToken()
 
 int FreeReader::integer()
 {
-    const std::string& tok = nextToken();
+    const std::string_view tok = nextToken();
     int v = 0;
     if (!parseInteger(tok, v))
-        throw DataError("ERROR -- INVALID INTEGER \"" + tok + "\" IN LINE " + std::to_string(line_) +
+        throw DataError("ERROR -- INVALID INTEGER \"" + std::string(tok) + "\" IN LINE " + std::to_string(line_) +
                         ", ITEM " + std::to_string(item_) + " OF THE DATA FILE");
     return v;
 }
 
 double FreeReader::real()
 {
-    const std::string& tok = nextToken();
+    const std::string_view tok = nextToken();
     double v = 0;
     if (!parseReal(tok, v))
-        throw DataError("ERROR -- INVALID NUMBER \"" + tok + "\" IN LINE " + std::to_string(line_) +
+        throw DataError("ERROR -- INVALID NUMBER \"" + std::string(tok) + "\" IN LINE " + std::to_string(line_) +
                         ", ITEM " + std::to_string(item_) + " OF THE DATA FILE");
     return v;
 }

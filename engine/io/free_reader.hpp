@@ -10,6 +10,7 @@
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane::io {
@@ -21,7 +22,9 @@ public:
 
 class FreeReader {
 public:
-    explicit FreeReader(std::istream& in) : in_(in) {}
+    // Reads from the whole text, held by the reader.
+    explicit FreeReader(std::string text) : text_(std::move(text)) {}
+    explicit FreeReader(std::istream& in);
 
     // The next line as text, trailing CR removed, cut to `keep` characters.
     std::string text(size_t keep);
@@ -34,11 +37,12 @@ public:
     int lineNumber() const { return line_; }
 
 private:
-    const std::string& nextToken();
-    bool readLine(std::string& out);
+    std::string_view nextToken();
+    bool readLine(std::string_view& out);
 
-    std::istream& in_;
-    std::vector<std::string> tokens_;
+    std::string text_;
+    size_t pos_ = 0;
+    std::vector<std::string_view> tokens_;
     size_t next_ = 0;
     bool needLine_ = true;
     int line_ = 0;
@@ -47,7 +51,7 @@ private:
 
 // Parses a whole token as a free-format real (accepts D as exponent letter);
 // false when the token is not a number.
-bool parseReal(const std::string& token, double& value);
-bool parseInteger(const std::string& token, int& value);
+bool parseReal(std::string_view token, double& value);
+bool parseInteger(std::string_view token, int& value);
 
 }  // namespace orvane::io

@@ -1,9 +1,15 @@
 #pragma once
-// A text file written record by record with CR LF line ends.
+// A text file written record by record with CR LF line ends. Records gather in
+// one buffer that goes to the file in large writes; an existing file is
+// replaced (unlinked and created anew) rather than truncated in place, which
+// spares the file system the flush it gives a truncated file on close.
+//
+// A scratch file (kept) stays in memory after it is closed, so the engine
+// reads back the bytes it has just written instead of the disk copy.
 
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <string_view>
 
 #include "fortran_format.hpp"
 
@@ -12,20 +18,43 @@ namespace orvane::io {
 class Records {
 public:
     Records() = default;
-    bool open(const std::filesystem::path& path)
-    {
-        out_.open(path, std::ios::binary | std::ios::trunc);
-        return out_.is_open();
-    }
-    bool isOpen() const { return out_.is_open(); }
-    void close() { if (out_.is_open()) out_.close(); }
+    ~Records() { close(); }
+    Records(const Records&) = delete;
+    Records& operator=(const Records&) = delete;
 
-    void rec(const std::string& text) { out_ << text << "\r\n"; }
-    void rec(const fortran::Line& line) { rec(line.str()); }
-    void blank(int n = 1) { for (int k = 0; k < n; ++k) out_ << "\r\n"; }
+    bool open(const std::filesystem::path& path, bool keep = false);
+    bool isOpen() const { return fd_ >= 0; }
+    // Writes what is left and closes; false when any write of the file failed.
+    bool close();
+    bool failed() const { return failed_; }
+
+    void rec(std::string_view text)
+    {
+        buf_.append(text);
+        buf_.append("\r\n", 2);
+        if (buf_.size() >= kFlushAt && !keep_) flush();
+    }
+    void rec(const fortran::Line& line) { rec(line.view()); }
+    void blank(int n = 1) { for (int k = 0; k < n; ++k) rec(std::string_view()); }
 
 private:
-    std::ofstream out_;
+    static constexpr size_t kFlushAt = 1 << 16;
+    void flush();
+
+    int fd_ = -1;
+    bool keep_ = false;
+    bool failed_ = false;
+    std::string path_;
+    std::string buf_;
 };
+
+// The whole of a file; false when it cannot be read.
+bool readWholeFile(const std::filesystem::path& path, std::string& out);
+
+// A scratch file's bytes: those kept when this thread last wrote it, else the
+// file itself (false when neither exists). Kept bytes are handed over once.
+bool readScratch(const std::filesystem::path& path, std::string& out);
+// Forgets every kept scratch file of this thread (at the start and end of a job).
+void clearScratch();
 
 }  // namespace orvane::io

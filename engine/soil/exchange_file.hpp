@@ -30,8 +30,8 @@ struct GeneratedCurve {
 
 class ExchangeWriter {
 public:
-    bool open(const std::filesystem::path& path) { return out_.open(path); }
-    void close() { out_.close(); }
+    bool open(const std::filesystem::path& path) { return out_.open(path, true); }
+    bool close() { return out_.close(); }
     void header(int curveCount, const std::vector<ExchangeUserSet>& userSets);
     void curveHeader(double depth);  // free format: the depth and the count 34
     // The common point form of the generators: I5, 1X, E10.3, 1X, E10.3.

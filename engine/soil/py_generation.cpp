@@ -167,7 +167,7 @@ void generateCurves(const PyGenerationInput& input, const io::UnitLabels& curren
     report.blank();
     GenerationRun run{&input, &setup, &labels, &report, &exchange};
     generateLayerCurves(run);
-    exchange.close();
+    if (!exchange.close()) throw InputRejected("ERROR -- THE P-Y EXCHANGE FILE CANNOT BE WRITTEN");
 }
 
 }  // namespace orvane::soil

@@ -1,0 +1,108 @@
+#include "records.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <map>
+
+namespace orvane::io {
+namespace {
+
+// Kept scratch files by path. Each job runs on one thread, so jobs that run
+// side by side never see each other's files.
+thread_local std::map<std::string, std::string> kept;
+
+bool writeAll(int fd, const char* p, size_t n)
+{
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += w;
+        n -= static_cast<size_t>(w);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Records::open(const std::filesystem::path& path, bool keep)
+{
+    close();
+    path_ = path.string();
+    keep_ = keep;
+    failed_ = false;
+    buf_.clear();
+    // An existing file is replaced; where it cannot be unlinked (a folder
+    // that refuses it) it is truncated as before.
+    ::unlink(path_.c_str());
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ >= 0 && !keep_) buf_.reserve(kFlushAt + 4096);
+    return fd_ >= 0;
+}
+
+void Records::flush()
+{
+    if (fd_ >= 0 && !buf_.empty() && !writeAll(fd_, buf_.data(), buf_.size())) failed_ = true;
+    if (!keep_) buf_.clear();
+}
+
+bool Records::close()
+{
+    if (fd_ < 0) return !failed_;
+    flush();
+    if (::close(fd_) != 0) failed_ = true;
+    fd_ = -1;
+    if (keep_) {
+        if (failed_) kept.erase(path_);
+        else kept[path_] = std::move(buf_);
+    }
+    buf_.clear();
+    return !failed_;
+}
+
+bool readWholeFile(const std::filesystem::path& path, std::string& out)
+{
+    out.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+    char chunk[65536];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        out.append(chunk, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool readScratch(const std::filesystem::path& path, std::string& out)
+{
+    const auto it = kept.find(path.string());
+    if (it != kept.end()) {
+        out = std::move(it->second);
+        kept.erase(it);
+        return true;
+    }
+    return readWholeFile(path, out);
+}
+
+void clearScratch() { kept.clear(); }
+
+}  // namespace orvane::io
