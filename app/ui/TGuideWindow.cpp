@@ -32,7 +32,8 @@ QString TGuideWindow::guidePath()
 {
     const QStringList candidates{
         QCoreApplication::applicationDirPath() + QStringLiteral("/docs/user-guide.md"),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/orvane/docs/user-guide.md"),
+        // Where `cmake --install` and the Debian package put it.
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/orvane/user-guide.md"),
         QStringLiteral(ORVANE_SOURCE_DOCS "/user-guide.md"),
     };
     for (const QString& candidate : candidates)
