@@ -1,11 +1,14 @@
 #include "model/TDataFileReader.hpp"
 
+#include "model/EReadError.hpp"
 #include "model/TFloatColumn.hpp"
 #include "model/TProject.hpp"
+#include "model/TRealFormat.hpp"
 #include "model/TSoilProperties.hpp"
 #include "model/TWordReader.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -15,6 +18,18 @@ using Q = TFileQuantity;
 
 // An old default of the modification factor that files still carry.
 constexpr double kOldPressureFactor = 0.036;
+
+// A file value in the table's units; one that grows beyond what a table may
+// hold (a unit weight in lb/in3 shown in pcf) stops the reading.
+double tableValue(double fileValue, TFileQuantity quantity, const TGridTable& table, int row, int column)
+{
+    const double value = TFileUnits::fromFile(fileValue, quantity, table.units());
+    if (!std::isfinite(value) || std::fabs(value) > TFloatColumn::kLargestValue)
+        throw EReadError("The value " + TRealFormat::data(fileValue) + " for " + table.caption() + ", row " +
+                         std::to_string(row + 1) + ", column " + std::to_string(column + 1) +
+                         " is too large to be kept.");
+    return value;
+}
 
 }  // namespace
 
@@ -258,7 +273,7 @@ void TDataFileReader::readLayers(bool longTerm)
         layers.cell(0, layer).setInteger(type);
         const double depth = words_.readReal();
         // The 2.0 layout gives thicknesses in the table's own units.
-        bottom = features_.layerThickness ? bottom + depth : TFileUnits::fromFile(depth, Q::Depth, layers.units());
+        bottom = features_.layerThickness ? bottom + depth : tableValue(depth, Q::Depth, layers, layer, 1);
         layers.cell(1, layer).setReal(bottom);
         TGridTable& parameters = *layers.cell(2, layer).subTable();
         parameters.setNumber(layer + 1);
@@ -276,7 +291,7 @@ void TDataFileReader::readLayerProperties(TGridTable& parameters, int soilType, 
                 const double value = words_.readReal();
                 if (slot.column >= 0)
                     parameters.cell(slot.column, row)
-                        .setReal(TFileUnits::fromFile(value, slot.quantity, parameters.units()));
+                        .setReal(tableValue(value, slot.quantity, parameters, row, slot.column));
             }
         return;
     }
@@ -344,7 +359,7 @@ void TDataFileReader::readCell(TGridTable& table, int row, int column, TFileQuan
 {
     const TData cell = table.cell(column, row);
     if (dynamic_cast<const TFloatColumn*>(&table.column(column)))
-        cell.setReal(TFileUnits::fromFile(words_.readReal(), quantity, table.units()));
+        cell.setReal(tableValue(words_.readReal(), quantity, table, row, column));
     else
         cell.setInteger(words_.readInteger());
 }

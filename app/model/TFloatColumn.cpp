@@ -1,9 +1,12 @@
 #include "model/TFloatColumn.hpp"
 
+#include "model/EEntryError.hpp"
 #include "model/TExpression.hpp"
 #include "model/TGridTable.hpp"
 #include "model/TRealFormat.hpp"
 #include "model/TUnits.hpp"
+
+#include <cmath>
 
 namespace orvane {
 
@@ -26,9 +29,16 @@ std::string TFloatColumn::getText(int row) const
     return TRealFormat::data(value(row));
 }
 
+// Values beyond kLargestValue would turn infinite in a unit conversion (a
+// depth in feet is saved in inches), and the data file could not hold them.
 void TFloatColumn::setFromText(int row, const std::string& text)
 {
-    value(row) = TExpression::evaluate(text);
+    const double entered = TExpression::evaluate(text);
+    if (!std::isfinite(entered) || std::fabs(entered) > kLargestValue)
+        throw EEntryError("The number " + text + " in " + owner().caption() + ", row " + std::to_string(row + 1) +
+                          ", column " + std::to_string(index() + 1) +
+                          " is too large: values up to 1E300 in size can be kept.");
+    value(row) = entered;
 }
 
 void TFloatColumn::setUnits(int from, int to)

@@ -10,6 +10,9 @@ namespace orvane {
 // previous one ended).
 class TFloatColumn : public TStoredColumn<double> {
 public:
+    // The largest size an entry may have.
+    static constexpr double kLargestValue = 1e300;
+
     TFloatColumn(std::vector<std::string> captionLines, std::string unitLabel, double defaultValue = 0.0,
                  bool topDepth = false);
 

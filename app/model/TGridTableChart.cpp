@@ -2,8 +2,10 @@
 
 #include "model/EEntryError.hpp"
 #include "model/EReadError.hpp"
+#include "model/TFloatColumn.hpp"
 #include "model/TRealFormat.hpp"
 
+#include <cmath>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -76,29 +78,38 @@ int TGridTableChart::importFromText(std::string_view text)
     });
 }
 
+// Every line is checked before the table changes, so an import that is
+// refused keeps the rows the table had.
 template <class NextLine>
 int TGridTableChart::importLines(NextLine nextLine)
 {
-    int filled = 0;
-    while (maxRows() == 0 || filled < maxRows()) {
+    std::vector<std::vector<double>> rows;
+    int lineNumber = 0;
+    while (maxRows() == 0 || static_cast<int>(rows.size()) < maxRows()) {
         const std::optional<std::string> line = nextLine();
         if (!line) break;
-        if (storeLine(*line, filled)) ++filled;
+        ++lineNumber;
+        std::vector<double> numbers = leadingNumbers(*line);
+        if (numbers.size() != static_cast<size_t>(columnCount())) continue;
+        for (size_t c = 0; c < numbers.size(); ++c)
+            if (!std::isfinite(numbers[c]) || std::fabs(numbers[c]) > TFloatColumn::kLargestValue)
+                throw EEntryError("Line " + std::to_string(lineNumber) + " of the data to import, column " +
+                                  std::to_string(c + 1) + " of " + caption() +
+                                  ": the number is too large: values up to 1E300 in size can be kept.");
+        rows.push_back(std::move(numbers));
     }
+    const int filled = static_cast<int>(rows.size());
     if (filled > 0) {
         setRowCount(filled);
+        for (int row = 0; row < filled; ++row) storeRow(rows[static_cast<size_t>(row)], row);
         setModified(true);
     }
     return filled;
 }
 
-bool TGridTableChart::storeLine(std::string_view line, int row)
+void TGridTableChart::storeRow(const std::vector<double>& numbers, int row)
 {
-    const std::vector<double> numbers = leadingNumbers(line);
-    if (numbers.size() != static_cast<size_t>(columnCount())) return false;
-    if (row >= rowCount()) setRowCount(row + 1);
     for (int c = 0; c < columnCount(); ++c) column(c).setReal(row, numbers[static_cast<size_t>(c)]);
-    return true;
 }
 
 std::unique_ptr<TGridTable> TGridTableChart::makeSubTable(TGridTable& parent, int number) const

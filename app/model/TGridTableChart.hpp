@@ -38,7 +38,7 @@ public:
 private:
     template <class NextLine>
     int importLines(NextLine nextLine);
-    bool storeLine(std::string_view line, int row);
+    void storeRow(const std::vector<double>& numbers, int row);
 
     bool chartShown_ = false;
     int xColumn_ = 0;

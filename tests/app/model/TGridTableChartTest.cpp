@@ -72,5 +72,39 @@ TEST(TGridTableChart, ImportWithoutNumbersChangesNothing)
     }
 }
 
+
+// A number the data file could not hold is refused, whether typed or
+// imported, and the table keeps what it had.
+TEST(TGridTableChart, TooLargeNumbersAreRefusedAndChangeNothing)
+{
+    TProjectTables t;
+    t.PYCurve2.cell(1, 1).setReal(7.0);
+    try {
+        t.PYCurve2.importFromText("0 0\n0.5 10\n1 2e300\n");
+        ADD_FAILURE() << "imported";
+    } catch (const EEntryError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("Line 3"), std::string::npos) << message;
+        EXPECT_NE(message.find("column 2"), std::string::npos) << message;
+        EXPECT_NE(message.find("too large"), std::string::npos) << message;
+    }
+    EXPECT_EQ(rowsOf(t.PYCurve2), (Rows{{0, 0}, {0, 7}}));
+
+    for (const char* entry : {"2e300", "-1e301", "1e300*10"}) {
+        try {
+            t.PYCurve2.commit(1, 0, entry);
+            ADD_FAILURE() << entry << " was taken";
+        } catch (const EEntryError& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(std::string("The number ") + entry + " in " + t.PYCurve2.caption() + ", row 1, column 2"),
+                      std::string::npos)
+                << message;
+        }
+    }
+    EXPECT_EQ(rowsOf(t.PYCurve2), (Rows{{0, 0}, {0, 7}}));
+    t.PYCurve2.commit(1, 0, "1e300");
+    EXPECT_EQ(t.PYCurve2.cell(1, 0).asReal(), 1e300);
+}
+
 }  // namespace
 }  // namespace orvane

@@ -2,6 +2,7 @@
 #include "model/TDataFileReader.hpp"
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
+#include "model/TRealFormat.hpp"
 #include "model/TStageFiles.hpp"
 #include "model/TStages.hpp"
 
@@ -305,6 +306,35 @@ TEST_F(StagesTest, AValueThatOverflowsInTheFilesUnitsIsNotSaved)
     project.data().WallHeight = HUGE_VAL;
     EXPECT_THROW(TProjectFiles::save(project), EWriteError);
     EXPECT_EQ(fileText(project.data().FileName), before);
+}
+
+}  // namespace
+}  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// A file value that cannot be held once converted to the table's units (a
+// unit weight in lb/in3 becomes pcf) stops the reading with its table named,
+// instead of an infinite value that could not be saved again.
+TEST(TDataFileReader, AValueThatOverflowsInTheTablesUnitsIsAnError)
+{
+    TProject project;
+    fillSampleProject(project);
+    TestFolder folder;
+    const auto path = folder.path() / "wall.ov5d";
+    project.data().FileName = path.string();
+    TProjectFiles::save(project);
+    std::string text = fileText(path);
+    const std::string weight = TRealFormat::data(120.0 / 1728.0);
+    const size_t at = text.find(weight);
+    ASSERT_NE(at, std::string::npos) << weight;
+    text.replace(at, weight.size(), "1E307");
+    TProject read;
+    const auto error = TDataFileReader::readProjectText(read, text, TLayout::Current);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("too large"), std::string::npos) << *error;
+    EXPECT_NE(error->find("row 1, column 1"), std::string::npos) << *error;
 }
 
 }  // namespace
