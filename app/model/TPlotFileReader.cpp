@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <system_error>
 #include <vector>
 
@@ -82,7 +83,7 @@ bool TPlotFileReader::read(TMainGraphs& graphs, TProject& project, const std::fi
         TWordReader reader(path);
         std::error_code failed;
         const std::uintmax_t size = std::filesystem::file_size(path, failed);
-        TPlotFileReader(graphs, project, reader, failed ? 0 : size).readAll();
+        TPlotFileReader(graphs, project, reader, failed ? std::numeric_limits<std::uintmax_t>::max() : size).readAll();
         return true;
     } catch (const EReadError& e) {
         if (error) *error = e.what();
