@@ -15,6 +15,7 @@
 #include "convert_command.hpp"
 #include "export_command.hpp"
 #include "graphs_command.hpp"
+#include "picture_command.hpp"
 // Mode headers: keep one line per mode.
 
 using namespace orvane::cli;
@@ -98,7 +99,7 @@ int dispatch(const CommandLine& c)
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);
-    if (!c.picture.empty()) return notBuiltYet("--picture");
+    if (!c.picture.empty()) return runPicture(c.picture[0], c.picture[1], c.picture[2], c.width, c.height, c.ppi);
     if (!c.exportXlsx.empty()) return runExportXlsx(c.exportXlsx[0], c.exportXlsx[1], c.plots);
     if (!c.sideView.empty()) return notBuiltYet("--side-view");
     if (c.analyse.files.empty()) return usageError("no data file given");
