@@ -20,7 +20,14 @@ TTextWindow::TTextWindow(const QString& path, QWidget* parent)
     : QWidget(parent), path_(path), text_(new QPlainTextEdit(this))
 {
     setWindowTitle(QFileInfo(path).fileName());
-    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The report is in fixed columns: the platform's fixed font may resolve to
+    // a proportional face where few fonts are installed, so the typewriter
+    // hint and a common monospace family come first.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), font.family()});
+    text_->setFont(font);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFontMetrics metrics(text_->font());
     text_->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('0')) * 84, metrics.height() * 30);
