@@ -1,0 +1,80 @@
+#pragma once
+// Helpers of the install tests: commands run through the shell, and private
+// temporary folders outside the build tree.
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace orvane::install_test {
+
+struct CommandRun {
+    int status = -1;
+    std::string output;
+};
+
+// Runs a shell command; its standard output, and its standard error unless
+// the command redirects it, are captured together.
+inline CommandRun runCommand(const std::string& command, bool withErrors = true)
+{
+    CommandRun r;
+    FILE* p = popen((command + (withErrors ? " 2>&1" : "")).c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
+    const int s = pclose(p);
+    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return r;
+}
+
+// A path as one shell word.
+inline std::string shellArg(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+inline std::string readText(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A fresh folder in the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    explicit TempDir(const char* name = "orvane-install")
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
+        if (mkdtemp(pattern.data())) dir_ = pattern;
+    }
+    ~TempDir()
+    {
+        std::error_code ignored;
+        if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return dir_; }
+
+private:
+    std::filesystem::path dir_;
+};
+
+// True when p lies inside folder (both made absolute and normal).
+inline bool isInside(const std::filesystem::path& p, const std::filesystem::path& folder)
+{
+    const std::filesystem::path a = std::filesystem::weakly_canonical(p);
+    const std::filesystem::path f = std::filesystem::weakly_canonical(folder);
+    auto mismatch = std::mismatch(f.begin(), f.end(), a.begin(), a.end());
+    return mismatch.first == f.end();
+}
+
+}  // namespace orvane::install_test
