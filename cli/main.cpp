@@ -13,9 +13,10 @@
 
 #include "analyse_command.hpp"
 #include "convert_command.hpp"
-#include "export_command.hpp"
 #include "graphs_command.hpp"
+#include "export_command.hpp"
 #include "picture_command.hpp"
+#include "side_view_command.hpp"
 // Mode headers: keep one line per mode.
 
 using namespace orvane::cli;
@@ -101,7 +102,7 @@ int dispatch(const CommandLine& c)
     if (!c.graphs.empty()) return runGraphs(c.graphs);
     if (!c.picture.empty()) return runPicture(c.picture[0], c.picture[1], c.picture[2], c.width, c.height, c.ppi);
     if (!c.exportXlsx.empty()) return runExportXlsx(c.exportXlsx[0], c.exportXlsx[1], c.plots);
-    if (!c.sideView.empty()) return notBuiltYet("--side-view");
+    if (!c.sideView.empty()) return runSideView(c.sideView[0], c.sideView[1], c.width, c.height);
     if (c.analyse.files.empty()) return usageError("no data file given");
     if (c.analyse.json) return notBuiltYet("--json");
     return runAnalyse(c.analyse);

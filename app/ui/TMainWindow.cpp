@@ -22,6 +22,7 @@
 #include "ui/TTitleDialog.hpp"
 #include "ui/TWallConfigurationDialog.hpp"
 #include "ui/TWallPropertiesDialog.hpp"
+#include "views/TSideView.hpp"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -325,9 +326,10 @@ void TMainWindow::createComputationActions()
               [this, d] { openInEditor(text(TControlFile::report(d().FileName).string())); },
               QStringLiteral("View Output File"))
         ->setIcon(TIcons::icon(TIconKind::ViewOutput));
-    laterActions_ << addAction("ViewGeometry", QStringLiteral("&View Wall Geometry"), [] {},
-                               QStringLiteral("View Soil Profile"));
-    laterActions_.back()->setIcon(TIcons::icon(TIconKind::SoilProfile));
+    QAction* geometry = addAction("ViewGeometry", QStringLiteral("&View Wall Geometry"), [this] { showSideView(); },
+                                  QStringLiteral("View Soil Profile"));
+    geometry->setIcon(TIcons::icon(TIconKind::SoilProfile));
+    geometry->setEnabled(false);
     laterActions_ << addAction("View3D", QStringLiteral("3D View"), [] {}, QStringLiteral("3D View"));
     laterActions_.back()->setIcon(TIcons::icon(TIconKind::View3D));
     const TIconKind icons[] = {TIconKind::PYCurves, TIconKind::Deflection, TIconKind::Moment,   TIconKind::Shear,
@@ -576,11 +578,11 @@ void TMainWindow::applyCommandStates()
     }
 }
 
-// The side view and the 3D view come later.
+// The 3D view comes later.
 void TMainWindow::updateComputationCommands()
 {
     const bool plotData = resultsAvailable_ && fileExists(TControlFile::plotData(project_.data().FileName));
-    act("ViewGeometry")->setEnabled(kResultWindowsBuilt && plotData);
+    act("ViewGeometry")->setEnabled(plotData);
     act("View3D")->setEnabled(kResultWindowsBuilt);
 }
 
@@ -770,6 +772,12 @@ void TMainWindow::showGuide(const QString& section)
 {
     auto* guide = qobject_cast<TGuideWindow*>(windows_->show(QStringLiteral("guide"), [] { return new TGuideWindow; }, false));
     if (guide && !section.isEmpty()) guide->showSection(section);
+}
+
+// One side view at a time; it reads the project whenever it paints.
+void TMainWindow::showSideView()
+{
+    windows_->show(QStringLiteral("sideview"), [this] { return new TSideView(project_); }, false);
 }
 
 void TMainWindow::about()

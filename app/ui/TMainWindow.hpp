@@ -86,6 +86,7 @@ public:
     void copyPreviousStage();
     QWidget* showDialog(TDialogKind kind, bool modal = false);
     void showGuide(const QString& section);
+    void showSideView();
     void about();
     void checkForUpdates();
 

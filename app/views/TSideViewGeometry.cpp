@@ -15,7 +15,8 @@ namespace {
 
 constexpr double kFeet = 12.0;
 
-std::string general(double value) { return TRealFormat::general(value, 15); }
+// Six digits hide the noise of unit conversions (119.999999232 pcf).
+std::string general(double value) { return TRealFormat::general(value, 6); }
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 
@@ -66,7 +67,7 @@ public:
         left_ = s.page ? 0.1 * s.width : 0.0;
         right_ = s.page ? 0.9 * s.width : s.width;
         textX_ = s.page ? 0.1 * s.width : 2.0;
-        thin_ = s.page ? 5.0 : 1.0;
+        thin_ = s.page ? 8.0 : 1.0;
         mark_ = s.page ? 15.0 : 2.0;
         spring_ = s.page ? 35.0 : 5.0;
         axis_ = m_.px(0);
@@ -81,6 +82,11 @@ public:
         groundAndExcavation();
         marks();
         plan();
+        // The scale goes under everything; its labels give way to the lines
+        // drawn across them, so it is laid out last.
+        const size_t drawn = scene_.order.size();
+        scale();
+        std::rotate(scene_.order.begin(), scene_.order.begin() + static_cast<std::ptrdiff_t>(drawn), scene_.order.end());
         return std::move(scene_);
     }
 
@@ -119,7 +125,8 @@ private:
         }
         for (int k = 1; k <= 5; ++k) {
             if (s_.page) {
-                const double x = left_ + 250.0 + 50.0 * k;
+                // Clear of the first layer's texts at the left.
+                const double x = std::round(0.3 * s_.width) + 50.0 * k;
                 line(x, y0, x + 38.0, y0 + 70.0, thin_, TSceneRole::Hatch);
             } else {
                 line(100.0 + 20 * k, y0, 115.0 + 20 * k, y0 + 5, thin_, TSceneRole::Hatch);
@@ -188,7 +195,6 @@ private:
     // elements above, so they never hide them.
     void extras()
     {
-        scale();
         if (g_.drawsLayers()) water();
         tiebacks();
         surcharges();
@@ -199,18 +205,31 @@ private:
         if (!g_.hasWall()) return;
         const double unit = g_.units() == TUnits::kEnglish ? kFeet : 1.0;
         const double pixelsPerWorld = m_.height / m_.range.height();
-        const double step = niceStep(1.0 / (pixelsPerWorld * unit), 2.2 * s_.lineHeight);
+        const double step = niceStep(1.0 / (pixelsPerWorld * unit), 3.5 * s_.lineHeight);
         if (step <= 0) return;
-        const double x = m_.px(g_.wallHalfWidth()) + (s_.page ? 10.0 : 2.0);
-        const double tick = s_.page ? 40.0 : 6.0;
+        const double x = m_.px(g_.wallHalfWidth()) + (s_.page ? 30.0 : 2.0);
+        const double tick = s_.page ? 80.0 : 6.0;
         const std::string label = " " + TUnits::columnText("L2", g_.units());
         const double deepest = g_.wallLength() / unit;
+        const double labelX = x + tick + (s_.page ? 20.0 : 2.0);
         for (int k = 0; k * step <= deepest * (1 + 1e-9); ++k) {
             const double py = m_.py(g_.y0() + k * step * unit);
             line(x, py, x + tick, py, thin_, TSceneRole::Scale);
-            text(x + tick + 2, py - s_.lineHeight / 2, general(k * step) + label, TSceneRole::Scale);
+            if (!crossed(labelX, labelX + 4 * s_.lineHeight, py - s_.lineHeight / 2, py + s_.lineHeight / 2))
+                text(labelX, py - s_.lineHeight / 2, general(k * step) + label, TSceneRole::Scale);
         }
         line(x, m_.py(g_.y0()), x, m_.py(g_.y0() + g_.wallLength()), thin_, TSceneRole::Scale);
+    }
+
+    // Whether a line drawn so far runs through the box.
+    bool crossed(double x1, double x2, double y1, double y2) const
+    {
+        for (const TSceneLine& l : scene_.lines) {
+            const double lx1 = std::min(l.x1, l.x2), lx2 = std::max(l.x1, l.x2);
+            const double ly1 = std::min(l.y1, l.y2), ly2 = std::max(l.y1, l.y2);
+            if (lx2 >= x1 && lx1 <= x2 && ly2 >= y1 && ly1 <= y2) return true;
+        }
+        return false;
     }
 
     void water()
@@ -235,7 +254,8 @@ private:
             const double y = m_.py(t.y);
             line(axis_, y, x1, y1, s_.page ? 10.0 : 1.5, TSceneRole::TiebackFree);
             line(x1, y1, x2, y2, s_.page ? 40.0 : 5.0, TSceneRole::TiebackBond);
-            text((axis_ + x1) / 2, (y + y1) / 2 - 1.3 * s_.lineHeight, t.label, TSceneRole::TiebackFree, true);
+            // Below the anchor's end, in open soil.
+            text(x2, y2 + (s_.page ? 30.0 : 4.0), t.label, TSceneRole::TiebackFree, true);
         }
     }
 
@@ -261,15 +281,18 @@ private:
             if (x < left_ || x > axis_) continue;
             const double yg = groundAt(x) - 1;
             double top = yg - length;
+            double labelX = x + (s_.page ? 20.0 : 4.0);
             if (load.type == 3) {
                 const double half = std::max(m_.px(load.width / 2) - axis_, s_.page ? 30.0 : 4.0);
                 line(x - half, top, x + half, top, pen, TSceneRole::Surcharge);
                 for (double ax : {x - half, x, x + half}) arrow(ax, groundAt(ax) - 1, groundAt(ax) - 1 - top, pen);
+                labelX = x + half + (s_.page ? 20.0 : 4.0);
             } else {
                 arrow(x, yg, length, pen);
                 if (load.type == 2) scene_.add(TSceneCircle{x, top, s_.page ? 20.0 : 3.0, pen, TSceneRole::Surcharge});
             }
-            text(x, top - s_.lineHeight - 2, load.label, TSceneRole::Surcharge, true);
+            // Beside the arrow's tail: the band above the ground is narrow.
+            text(labelX, top - s_.lineHeight / 2, load.label, TSceneRole::Surcharge);
         }
     }
 

@@ -8,6 +8,7 @@
 #include "ui/TTableWindow.hpp"
 #include "ui/TTextWindow.hpp"
 #include "ui/TWallPropertiesDialog.hpp"
+#include "views/TSideView.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -350,12 +351,34 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward)
 
 TEST_F(MainWindowTest, ResultWindowsComeLaterAndSaySo)
 {
-    const char* later[] = {"ViewGeometry", "View3D"};
+    const char* later[] = {"View3D"};
     for (const char* name : later) {
         EXPECT_FALSE(action(name)->isEnabled()) << name;
         EXPECT_TRUE(action(name)->toolTip().endsWith(QStringLiteral(": its window comes with a later version of ORVANE")))
             << name;
     }
+}
+
+// Enabled with results as the graphs are; one side view at a time, closed
+// with the project.
+TEST_F(MainWindowTest, ViewWallGeometryOpensOneSideViewOnceResultsExist)
+{
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    EXPECT_FALSE(action("ViewGeometry")->isEnabled());
+    trigger("Run");
+    takeMessages();
+    ASSERT_TRUE(action("ViewGeometry")->isEnabled());
+    trigger("ViewGeometry");
+    trigger("ViewGeometry");
+    settle();
+    const QList<TSideView*> views = window_->findChildren<TSideView*>();
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_EQ(views[0]->windowTitle(), QStringLiteral("Side View"));
+    EXPECT_FALSE(views[0]->scene().rects.empty());
+    trigger("New");
+    settle();
+    EXPECT_TRUE(window_->findChildren<TSideView*>().isEmpty());
+    EXPECT_FALSE(action("ViewGeometry")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)

@@ -1,0 +1,212 @@
+// The side view window, its printed page and the runner's --side-view mode
+// on every example.
+
+#include "views/TSideView.hpp"
+#include "views/TSideViewPainter.hpp"
+
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
+#include "model/TProject.hpp"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QPushButton>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace orvane {
+namespace {
+
+const fs::path kExamples = fs::path(ORVANE_SOURCE_DIR) / "examples";
+
+void readExample(TProject& project, const std::string& name)
+{
+    const fs::path path = kExamples / name;
+    ASSERT_FALSE(TDataFileReader::readProject(project, path, TLayouts::forPath(path)).has_value()) << name;
+}
+
+// Pixels of the image that are not the background.
+int inkPixels(const QImage& image, QRect area, QRgb background)
+{
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background) ++ink;
+    return ink;
+}
+
+TEST(SideViewWindow, LabelButtonAndCaptionWithDepthUnderPointer)
+{
+    TProject project;
+    readExample(project, "soft-clay-cantilever.ov5d");
+    TSideView view(project);
+    view.resize(1000, 700);
+    EXPECT_EQ(view.windowTitle(), "Side View");
+    auto* print = view.findChild<QPushButton*>("Print");
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->geometry(), QRect(440, 336, 57, 25));
+    bool labelled = false;
+    for (QLabel* label : view.findChildren<QLabel*>())
+        labelled |= label->text() == "Wall Profile" && label->pos() == QPoint(352, 8);
+    EXPECT_TRUE(labelled);
+
+    const TSideViewGeometry g(project);
+    const TSideViewSurface s = view.surface();
+    const int row = static_cast<int>(g.mapping(s).py(g.excavationY()));
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, row), QPointF(300, row), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &move);
+    // The excavation level lies at the free height of the wall.
+    const double depth = g.mapping(s).worldY(row) - g.y0();
+    EXPECT_NEAR(depth, project.data().WallHeight, g.baseRange().height() / 700.0);
+    EXPECT_EQ(view.windowTitle().toStdString(), g.depthCaption(s, row));
+    EXPECT_TRUE(view.windowTitle().startsWith("  Depth: "));
+}
+
+// The window paints the wall bar in its text colour on the axis, and reads
+// the project at every painting.
+TEST(SideViewWindow, PaintsCurrentProject)
+{
+    TProject project;
+    readExample(project, "soft-clay-cantilever.ov5d");
+    TSideView view(project);
+    view.resize(800, 600);
+    const QImage before = view.grab().toImage();
+    const QRgb text = view.palette().color(QPalette::WindowText).rgb();
+    EXPECT_EQ(before.pixel(400, 300), text);
+    project.tables().PileSect.setRowCount(0);
+    const QImage after = view.grab().toImage();
+    EXPECT_NE(after.pixel(400, 300), text);
+}
+
+TEST(SideViewWindow, PrintedPageIsLandscapeAndTitled)
+{
+    TProject project;
+    readExample(project, "sand-anchored-generated-py.ov5d");
+    TSideView view(project);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString file = dir.filePath("page.pdf");
+    printer.setOutputFileName(file);
+    view.printTo(printer);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.docName(), "Soil-Pile Profile");
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    // The document title, as PDF text strings hold it: UTF-16 after a byte
+    // order mark.
+    QByteArray title("\xfe\xff", 2);
+    for (QChar c : QStringLiteral("Soil-Pile Profile")) title += QByteArray(1, '\0') + QByteArray(1, c.toLatin1());
+    EXPECT_TRUE(bytes.contains(title) || bytes.contains("Soil-Pile Profile"));
+}
+
+TEST(SideViewPicture, UnknownTypeAndEmptySizeRefused)
+{
+    TProject project;
+    QTemporaryDir dir;
+    EXPECT_TRUE(TSideViewPainter::writePicture(project, dir.filePath("a.bmp").toStdString(), 100, 100).has_value());
+    EXPECT_TRUE(TSideViewPainter::writePicture(project, dir.filePath("a.png").toStdString(), 0, 100).has_value());
+    EXPECT_FALSE(QFile::exists(dir.filePath("a.png")));
+    EXPECT_TRUE(
+        TSideViewPainter::writePicture(project, dir.filePath("missing/a.png").toStdString(), 100, 100).has_value());
+}
+
+int runner(const std::string& arguments, std::string* errors = nullptr)
+{
+    const fs::path err = fs::temp_directory_path() / ("side-view-err-" + std::to_string(::getpid()));
+    const std::string command = std::string("\"") + ORVANE_BIN_DIR + "/orvane-run\" " + arguments + " >/dev/null 2>\"" +
+                                err.string() + "\"";
+    const int status = std::system(command.c_str());
+    if (errors) {
+        std::ifstream in(err);
+        std::stringstream text;
+        text << in.rdbuf();
+        *errors = text.str();
+    }
+    fs::remove(err);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string quoted(const fs::path& p) { return "\"" + p.string() + "\""; }
+
+TEST(SideViewRunner, EveryExampleGivesPictureOfAskedSize)
+{
+    QTemporaryDir dir;
+    int examples = 0;
+    for (const auto& entry : fs::directory_iterator(kExamples)) {
+        if (entry.path().extension() != ".ov5d") continue;
+        ++examples;
+        const fs::path out = fs::path(dir.path().toStdString()) / (entry.path().stem().string() + ".png");
+        ASSERT_EQ(runner("--side-view " + quoted(entry.path()) + " " + quoted(out) + " --width 640 --height 480"), 0)
+            << entry.path();
+        QImage image(QString::fromStdString(out.string()));
+        ASSERT_FALSE(image.isNull()) << out;
+        EXPECT_EQ(image.size(), QSize(640, 480)) << out;
+        // The wall bar at the middle of the picture, in ink.
+        EXPECT_GT(inkPixels(image, QRect(310, 100, 20, 300), qRgb(255, 255, 255)), 300) << out;
+    }
+    EXPECT_GE(examples, 10);
+    // Nothing but the pictures: no temporary files left, no stage files
+    // beside the staged example.
+    EXPECT_EQ(static_cast<int>(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size()), examples);
+    EXPECT_FALSE(fs::exists(kExamples / "three-stage.ov5d1"));
+}
+
+TEST(SideViewRunner, DefaultSizeSvgAndPdf)
+{
+    QTemporaryDir dir;
+    const fs::path example = kExamples / "soft-clay-cantilever.ov5d";
+    const fs::path png = dir.filePath("view.png").toStdString();
+    ASSERT_EQ(runner("--side-view " + quoted(example) + " " + quoted(png)), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), QSize(1000, 700));
+    for (const char* name : {"view.svg", "view.PDF"}) {
+        const fs::path out = dir.filePath(name).toStdString();
+        ASSERT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --width 500 --height 400"), 0);
+        std::ifstream in(out);
+        std::string head(5, ' ');
+        in.read(head.data(), 5);
+        EXPECT_TRUE(head == "%PDF-" || head.starts_with("<?xml")) << head;
+    }
+}
+
+TEST(SideViewRunner, UnreadableProjectAndBadSize)
+{
+    QTemporaryDir dir;
+    std::string errors;
+    const fs::path out = dir.filePath("view.png").toStdString();
+    EXPECT_EQ(runner("--side-view " + quoted(kExamples / "no-such.ov5d") + " " + quoted(out), &errors), 1);
+    EXPECT_NE(errors.find("cannot read"), std::string::npos) << errors;
+    const fs::path broken = dir.filePath("broken.ov5d").toStdString();
+    std::ofstream(broken) << "Broken\n1 0 1 x\n";
+    EXPECT_EQ(runner("--side-view " + quoted(broken) + " " + quoted(out), &errors), 1);
+    EXPECT_NE(errors.find("cannot read"), std::string::npos) << errors;
+    EXPECT_FALSE(fs::exists(out));
+    const fs::path example = kExamples / "soft-clay-cantilever.ov5d";
+    EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --width 0"), 2);
+    EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --height 10.5"), 2);
+    EXPECT_EQ(runner("--side-view " + quoted(example)), 2);
+    EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(fs::path(dir.filePath("view.gif").toStdString())), &errors),
+              1);
+    EXPECT_NE(errors.find(".gif"), std::string::npos) << errors;
+}
+
+}  // namespace
+}  // namespace orvane
