@@ -32,7 +32,11 @@ const char* resultText(int32_t r)
     }
 }
 
-void printSummary(const fs::path& data, int32_t result)
+// How one job ended, for the exit status.
+enum class JobEnd { Failed, NotConverged, Converged };
+
+// Prints the summary; returns whether every analysed set converged.
+bool printSummary(const fs::path& data, int32_t result)
 {
     const fs::path report = withExtension(data, ".ov5o");
     std::vector<SetResult> sets = readReportSets(report);
@@ -42,17 +46,20 @@ void printSummary(const fs::path& data, int32_t result)
     if (result != 0)
         for (const std::string& e : readReportErrors(report)) std::cout << "  " << e << "\n";
     std::cout << "  report: " << report.string() << "\n";
+    for (const SetResult& set : sets)
+        if (!set.converged()) return false;
+    return true;
 }
 
-// Runs one data file as it is on disk; returns true when the job completed.
-bool runOne(const TRunCommand& command, const fs::path& dataArg)
+// Runs one data file as it is on disk.
+JobEnd runOne(const TRunCommand& command, const fs::path& dataArg)
 {
     std::error_code ec;
     const fs::path data = fs::absolute(dataArg, ec);
     std::cout << data.string() << "\n";
     if (!fs::is_regular_file(data, ec)) {
         std::cout << "  cannot read the data file\n";
-        return false;
+        return JobEnd::Failed;
     }
     // The project check works on the project as read; the engine reads the
     // file itself and reports what it finds wrong in it, so a file the model
@@ -62,12 +69,13 @@ bool runOne(const TRunCommand& command, const fs::path& dataArg)
         std::cout << "  the data file is read in part:\n" << indented(*error) << "\n";
     const TRunOutcome outcome = command.run(project);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
-        printSummary(data, outcome.engineResult);
-        return outcome.engineResult == 0;
+        const bool converged = printSummary(data, outcome.engineResult);
+        if (outcome.engineResult != 0) return JobEnd::Failed;
+        return converged ? JobEnd::Converged : JobEnd::NotConverged;
     }
     std::cout << indented(outcome.message) << "\n";
     if (!outcome.detail.empty()) std::cout << "  " << outcome.detail << "\n";
-    return false;
+    return JobEnd::Failed;
 }
 
 }  // namespace
@@ -75,16 +83,20 @@ bool runOne(const TRunCommand& command, const fs::path& dataArg)
 int runAnalyse(const AnalyseOptions& options)
 {
     const TRunCommand command;
-    bool allGood = true;
+    bool failed = false;
+    bool notConverged = false;
     for (const std::string& file : options.files) {
         try {
-            allGood = runOne(command, file) && allGood;
+            const JobEnd end = runOne(command, file);
+            failed = failed || end == JobEnd::Failed;
+            notConverged = notConverged || end == JobEnd::NotConverged;
         } catch (const std::exception& e) {
             std::cout << "  " << e.what() << "\n";
-            allGood = false;
+            failed = true;
         }
     }
-    return allGood ? 0 : 1;
+    if (failed) return 1;
+    return notConverged ? 3 : 0;
 }
 
 }  // namespace orvane::cli

@@ -124,3 +124,29 @@ TEST(Runner, UsageErrorsExitTwo)
         EXPECT_NE(r.output.find("usage: orvane-run"), std::string::npos) << c.args;
     }
 }
+
+// 0 when every set converged, 3 when a job ran to its end but a set did
+// not, 1 when any job failed; the worst of a batch decides.
+TEST(Runner, ExitStatusTellsConvergedFromNotConvergedFromFailed)
+{
+    JobFolder work;
+    const fs::path example = fs::path(ORVANE_SOURCE_DIR) / "examples" / "cantilever-user-py.ov5d";
+    fs::copy_file(example, work.dir() / "good.ov5d");
+    std::ifstream in(example, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string wallLine = "\r\n40 12\t10\t";
+    const size_t at = text.find(wallLine);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, wallLine.size(), "\r\n40 12\t0.001\t");  // allowable deflection 0.001 in
+    std::ofstream(work.dir() / "tight.ov5d", std::ios::binary) << text;
+    const std::string runner = kRunner.string() + " ";
+    const std::string good = (work.dir() / "good.ov5d").string();
+    const std::string tight = (work.dir() / "tight.ov5d").string();
+    const std::string missing = (work.dir() / "missing.ov5d").string();
+
+    EXPECT_EQ(runCommand(runner + good).status, 0);
+    const CommandRun notConverged = runCommand(runner + good + " " + tight);
+    EXPECT_EQ(notConverged.status, 3) << notConverged.output;
+    EXPECT_NE(notConverged.output.find("NOT converged (allowable deflection exceeded)"), std::string::npos);
+    EXPECT_EQ(runCommand(runner + tight + " " + missing).status, 1);
+}
