@@ -2,6 +2,7 @@
 // open instead of starting a new project.
 
 #include "model/TRunCommand.hpp"
+#include "results/TDlgExport.hpp"
 #include "ui/TIcons.hpp"
 #include "ui/TMainWindow.hpp"
 
@@ -16,6 +17,15 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(orvane::TIcons::program());
 
     orvane::TMainWindow window(orvane::TRunCommand::defaultLibrary());
+    // The export dialog lives as long as the window and reads the graphs and
+    // the command states afresh each time it is shown.
+    auto* exportDialog = new orvane::TDlgExport(
+        [&window] {
+            return orvane::TDlgExport::TSource{window.graphs(), window.commandStates(),
+                                               std::filesystem::path(window.project().data().FileName)};
+        },
+        &window);
+    window.setExportPlotsHandler([exportDialog](orvane::TMainWindow&) { exportDialog->exec(); });
     window.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) window.openFromCommandLine(arguments.at(1));
