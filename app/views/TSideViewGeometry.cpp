@@ -107,9 +107,14 @@ private:
         for (size_t i = 0; i < g_.layers().size(); ++i) {
             const TSideViewLayer& layer = g_.layers()[i];
             if (i == 0) firstLayerSurface(y0);
+            // A window clips what lies below its range; the page has its
+            // bottom margin there, which stays blank.
+            const double band = m_.top + m_.height;
             const double bottom = m_.py(layer.bottom);
-            line(left_, bottom, layer.across ? right_ : axis_, bottom, thin_, TSceneRole::LayerBottom);
+            if (!s_.page || bottom <= band)
+                line(left_, bottom, layer.across ? right_ : axis_, bottom, thin_, TSceneRole::LayerBottom);
             const double top = m_.py(layer.top);
+            if (s_.page && top + 2 * s_.lineHeight > band) continue;
             text(textX_, top + 1, layer.name);
             text(textX_, top + 1 + s_.lineHeight, layer.values);
         }
@@ -215,8 +220,14 @@ private:
         for (int k = 0; k * step <= deepest * (1 + 1e-9); ++k) {
             const double py = m_.py(g_.y0() + k * step * unit);
             line(x, py, x + tick, py, thin_, TSceneRole::Scale);
-            if (!crossed(labelX, labelX + 4 * s_.lineHeight, py - s_.lineHeight / 2, py + s_.lineHeight / 2))
-                text(labelX, py - s_.lineHeight / 2, general(k * step) + label, TSceneRole::Scale);
+            // Beside its tick, or just under the line that runs through it
+            // (the excavation, a layer bottom); dropped only when both are
+            // taken.
+            const double right = labelX + 4 * s_.lineHeight, half = s_.lineHeight / 2;
+            if (!crossed(labelX, right, py - half, py + half))
+                text(labelX, py - half, general(k * step) + label, TSceneRole::Scale);
+            else if (!crossed(labelX, right, py + 2, py + 2 + s_.lineHeight))
+                text(labelX, py + 2, general(k * step) + label, TSceneRole::Scale);
         }
         line(x, m_.py(g_.y0()), x, m_.py(g_.y0() + g_.wallLength()), thin_, TSceneRole::Scale);
     }
@@ -384,6 +395,7 @@ void TSideViewGeometry::readExtras(const TProject& project)
     const TProgramData& d = project.data();
     const TProjectTables& t = project.tables();
     const double large = units_ == TUnits::kEnglish ? kFeet : 1.0;
+    const double small = units_ == TUnits::kSI ? 0.001 : 1.0;
     const std::string unit = TUnits::columnText("L2", units_);
     auto within = [this](double depth) -> std::optional<double> {
         if (depth >= 0 && depth <= wallLength_) return depth + y0_;
@@ -410,8 +422,9 @@ void TSideViewGeometry::readExtras(const TProject& project)
             TSideViewSurcharge load;
             load.type = std::clamp(t.SurchargeTable.cell(0, row).asInteger(), 1, 3);
             const double magnitude = t.SurchargeTable.cell(1, row).asReal();
-            load.distance = t.SurchargeTable.cell(2, row).asReal();
-            load.width = t.SurchargeTable.cell(3, row).asReal();
+            // Distances are entered in the small length unit (in, mm).
+            load.distance = t.SurchargeTable.cell(2, row).asReal() * small;
+            load.width = t.SurchargeTable.cell(3, row).asReal() * small;
             static const char* const names[] = {"P= ", "Q= ", "q= "};
             load.label = names[load.type - 1] + general(magnitude);
             surcharges_.push_back(load);

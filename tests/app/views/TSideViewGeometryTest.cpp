@@ -303,5 +303,62 @@ TEST_F(SideViewGeometry, WaterTiebackAndSurchargeBehindWall)
     EXPECT_EQ(s.textsOf(TSceneRole::Surcharge)[0].text, "P= 5000");
 }
 
+TEST_F(SideViewGeometry, ScaleLabelGivesWayUnderTheExcavationLine)
+{
+    // 1.26 pixels per inch: ticks every 5 ft; the 15 ft tick lies on the
+    // excavation line, so its label goes just under it.
+    const TSideViewScene s = scene();
+    std::vector<std::string> labels;
+    double at15 = -1;
+    for (const TSceneText& t : s.textsOf(TSceneRole::Scale)) {
+        labels.push_back(t.text);
+        if (t.text == "15 ft") at15 = t.y;
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"0 ft", "5 ft", "10 ft", "15 ft", "20 ft", "25 ft", "30 ft", "35 ft",
+                                                "40 ft"}));
+    EXPECT_EQ(at15, py(228) + 2);
+}
+
+TEST_F(SideViewGeometry, PageLeavesItsBottomMarginBlank)
+{
+    // The second layer ends at 60 ft, below the depth band of the page
+    // (85 .. 765); in a window it would fall outside the client area.
+    layers({{4, 30, 0.0694, 32}, {1, 60, 0.07, 5.5}});
+    const TSideViewScene page = scene(1100, 850, true);
+    const auto bottoms = page.linesOf(TSceneRole::LayerBottom);
+    ASSERT_EQ(bottoms.size(), 1u);
+    EXPECT_EQ(bottoms[0].y1, std::round(85 + 680 * 408 / 554.4));
+    for (const TSceneLine& l : page.lines) EXPECT_LE(std::max(l.y1, l.y2), 765) << static_cast<int>(l.role);
+    EXPECT_EQ(scene().linesOf(TSceneRole::LayerBottom).size(), 2u);
+}
+
+TEST_F(SideViewGeometry, SurchargeDistancesInMillimetresForSI)
+{
+    TProgramData& d = project.data();
+    d.Units = 2;
+    d.Increments = 40;
+    d.IncrementLength = 0.25;  // m: L = 10 m
+    d.WallHeight = 4;
+    d.UseSurcharges = true;
+    TGridTable& q = project.tables().SurchargeTable;
+    q.setRowCount(1);
+    q.cell(0, 0).setInteger(3);
+    q.cell(1, 0).setReal(20);
+    q.cell(2, 0).setReal(3000);  // mm
+    q.cell(3, 0).setReal(2000);  // mm
+    TSideViewSurface surface;
+    surface.width = kW;
+    surface.height = kH;
+    const TSideViewGeometry g(project);
+    const TViewMapping m = g.mapping(surface);
+    const TSideViewScene s = g.scene(surface);
+    const auto load = s.linesOf(TSceneRole::Surcharge);
+    ASSERT_FALSE(load.empty());
+    // The strip's top from 2 m to 4 m behind the wall.
+    EXPECT_EQ(load[0].x1, m.px(-3) - (m.px(1) - m.px(0)));
+    EXPECT_EQ(load[0].x2, m.px(-3) + (m.px(1) - m.px(0)));
+    EXPECT_EQ(s.textsOf(TSceneRole::Surcharge)[0].text, "q= 20");
+}
+
 }  // namespace
 }  // namespace orvane
