@@ -1,6 +1,7 @@
 #include "job.hpp"
 
 #include <chrono>
+#include <cstring>
 
 #include "core/input_reader.hpp"
 #include "core/range_scheme.hpp"
@@ -37,6 +38,7 @@ int32_t resultWord(const JobOutcome& outcome)
     case JobEnd::SoilStop: return 3;
     case JobEnd::ControlFileError:
     case JobEnd::FileError: return 4;
+    case JobEnd::WriteError: return writeFailedWord(outcome.failedFile, outcome.error);
     }
     return 4;
 }
@@ -59,7 +61,8 @@ bool Job::openStreams(JobOutcome& outcome)
     dataRead_ = io::readWholeFile(control_.dataFile, dataText_);
     if (!reportFile_.open(control_.reportFile)) {
         outcome.end = JobEnd::FileError;
-        outcome.message = "The output report " + control_.reportFile.string() + " cannot be written";
+        outcome.message = "The output report " + control_.reportFile.string() +
+                          " cannot be written: " + std::strerror(reportFile_.error());
         return false;
     }
     plotFile_.open(control_.plotFile);
@@ -73,7 +76,9 @@ bool Job::openStreams(JobOutcome& outcome)
     }
     if (!plotFile_.isOpen() || !notesFile_.isOpen()) {
         outcome.end = JobEnd::FileError;
-        outcome.message = "The plot-data file or the run notes cannot be written beside the report";
+        const io::Records& shut = plotFile_.isOpen() ? notesFile_ : plotFile_;
+        outcome.message = std::string(plotFile_.isOpen() ? "The run notes " : "The plot-data file ") + shut.path() +
+                          " cannot be written: " + std::strerror(shut.error());
         report_.inputError("ERROR -- THE PLOT-DATA FILE OR THE RUN NOTES CANNOT BE WRITTEN");
         endOfJob();
         return false;
@@ -92,9 +97,14 @@ JobOutcome Job::run()
     }
     control_ = *cf;
     io::clearScratch();
-    if (openStreams(outcome)) {
-        io::FreeReader in(std::move(dataText_));
-        runSets(in, outcome);
+    try {
+        if (openStreams(outcome)) {
+            io::FreeReader in(std::move(dataText_));
+            runSets(in, outcome);
+        }
+    } catch (const io::WriteFailure& failure) {
+        // A full disk: stop here; what was computed can no longer be kept.
+        writeFailed(outcome, failure.path(), failure.error());
     }
     closeStreams(outcome);
     io::clearScratch();
@@ -184,14 +194,34 @@ void Job::endOfJob()
     else plot_.results(caseCount_, units_, {});
 }
 
+JobFile Job::fileOf(const std::string& path) const
+{
+    if (path == control_.reportFile.string()) return JobFile::Report;
+    if (path == control_.plotFile.string()) return JobFile::PlotData;
+    if (path == control_.notesFile.string()) return JobFile::RunNotes;
+    return JobFile::Scratch;
+}
+
+void Job::writeFailed(JobOutcome& outcome, const std::string& path, int error)
+{
+    // The first failure is the one to name; a file that could not even be
+    // opened says more than the short files it leaves.
+    if (outcome.end == JobEnd::WriteError || outcome.end == JobEnd::FileError) return;
+    static constexpr const char* kNames[] = {"file", "report", "plot-data file", "run notes", "scratch file"};
+    outcome.end = JobEnd::WriteError;
+    outcome.failedFile = fileOf(path);
+    outcome.error = error;
+    outcome.message = std::string("The ") + kNames[static_cast<int>(outcome.failedFile)] + " " + path +
+                      " could not be written: " + std::strerror(error);
+}
+
 void Job::closeStreams(JobOutcome& outcome)
 {
-    const bool wasOpen = reportFile_.isOpen();
-    const bool written = reportFile_.close() & plotFile_.close() & notesFile_.close();
-    // A full disk or a lost folder: the files are not what the job says.
-    if (wasOpen && !written && outcome.end != JobEnd::FileError) {
-        outcome.end = JobEnd::FileError;
-        outcome.message = "The output files in " + control_.reportFile.parent_path().string() + " could not be written in full";
+    // Every file is closed, and the first that did not reach the disk in full
+    // is named: its results are not what the job computed.
+    for (io::Records* file : {&reportFile_, &plotFile_, &notesFile_}) {
+        const bool wasOpen = file->isOpen();
+        if (!file->close() && wasOpen) writeFailed(outcome, file->path(), file->error());
     }
 }
 

@@ -34,6 +34,8 @@ private:
     void caseLine(const SetData& set);
     void endOfJob();
     void closeStreams(JobOutcome& outcome);
+    JobFile fileOf(const std::string& path) const;
+    void writeFailed(JobOutcome& outcome, const std::string& path, int error);
 
     std::filesystem::path workDir_;
     Clock clock_;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <map>
 
 namespace orvane::io {
@@ -13,13 +14,20 @@ namespace {
 // Kept scratch files by path. Each job runs on one thread, so jobs that run
 // side by side never see each other's files.
 thread_local std::map<std::string, std::string> kept;
+thread_local WriteFunction writeFunction;
 
-bool writeAll(int fd, const char* p, size_t n)
+// Writes all of p; false with errno set when a write fails. A write that
+// takes nothing (as a full device may) is a failure, not a reason to loop.
+bool writeAll(const std::string& path, int fd, const char* p, size_t n)
 {
     while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
+        const ssize_t w = writeFunction ? writeFunction(path, fd, p, n) : ::write(fd, p, n);
         if (w < 0) {
             if (errno == EINTR) continue;
+            return false;
+        }
+        if (w == 0) {
+            errno = ENOSPC;
             return false;
         }
         p += w;
@@ -30,32 +38,50 @@ bool writeAll(int fd, const char* p, size_t n)
 
 }  // namespace
 
+WriteFailure::WriteFailure(std::string path, int error)
+    : std::runtime_error(path + ": " + std::strerror(error)), path_(std::move(path)), error_(error)
+{
+}
+
+void setWriteFunction(WriteFunction write) { writeFunction = std::move(write); }
+
 bool Records::open(const std::filesystem::path& path, bool keep)
 {
     close();
     path_ = path.string();
     keep_ = keep;
     failed_ = false;
+    error_ = 0;
     buf_.clear();
     // An existing file is replaced; where it cannot be unlinked (a folder
     // that refuses it) it is truncated as before.
     ::unlink(path_.c_str());
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) error_ = errno;
     if (fd_ >= 0 && !keep_) buf_.reserve(kFlushAt + 4096);
     return fd_ >= 0;
 }
 
-void Records::flush()
+void Records::fail(int error)
 {
-    if (fd_ >= 0 && !buf_.empty() && !writeAll(fd_, buf_.data(), buf_.size())) failed_ = true;
+    if (!failed_) error_ = error;
+    failed_ = true;
+}
+
+bool Records::flush()
+{
+    // After a failure nothing more is written: the file is already short.
+    if (fd_ >= 0 && !failed_ && !buf_.empty() && !writeAll(path_, fd_, buf_.data(), buf_.size())) fail(errno);
     if (!keep_) buf_.clear();
+    return !failed_;
 }
 
 bool Records::close()
 {
     if (fd_ < 0) return !failed_;
     flush();
-    if (::close(fd_) != 0) failed_ = true;
+    // close can report a write the file system deferred (a quota, NFS).
+    if (::close(fd_) != 0) fail(errno);
     fd_ = -1;
     if (keep_) {
         if (failed_) kept.erase(path_);

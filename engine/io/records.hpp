@@ -6,14 +6,41 @@
 //
 // A scratch file (kept) stays in memory after it is closed, so the engine
 // reads back the bytes it has just written instead of the disk copy.
+//
+// Every write and close is checked: a write that fails while records are
+// gathered throws WriteFailure, so the job stops instead of computing results
+// nobody will see; close() says whether the whole file reached the disk.
+
+#include <sys/types.h>
 
 #include <filesystem>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "fortran_format.hpp"
 
 namespace orvane::io {
+
+// A file of the job could not be written (a full disk, a file too large, a
+// lost folder): its path and the system's error number.
+class WriteFailure : public std::runtime_error {
+public:
+    WriteFailure(std::string path, int error);
+    const std::string& path() const { return path_; }
+    int error() const { return error_; }
+
+private:
+    std::string path_;
+    int error_;
+};
+
+// The function every Records writes through: ::write, unless a test puts in
+// one that fails as a full disk does. Set per thread, like the kept files; an
+// empty function restores ::write.
+using WriteFunction = std::function<ssize_t(const std::string& path, int fd, const void* data, size_t size)>;
+void setWriteFunction(WriteFunction write);
 
 class Records {
 public:
@@ -27,23 +54,27 @@ public:
     // Writes what is left and closes; false when any write of the file failed.
     bool close();
     bool failed() const { return failed_; }
+    int error() const { return error_; }  // errno of the first failure
+    const std::string& path() const { return path_; }
 
     void rec(std::string_view text)
     {
         buf_.append(text);
         buf_.append("\r\n", 2);
-        if (buf_.size() >= kFlushAt && !keep_) flush();
+        if (buf_.size() >= kFlushAt && !keep_ && !flush()) throw WriteFailure(path_, error_);
     }
     void rec(const fortran::Line& line) { rec(line.view()); }
     void blank(int n = 1) { for (int k = 0; k < n; ++k) rec(std::string_view()); }
 
 private:
     static constexpr size_t kFlushAt = 1 << 16;
-    void flush();
+    bool flush();  // false when this or an earlier write failed
+    void fail(int error);
 
     int fd_ = -1;
     bool keep_ = false;
     bool failed_ = false;
+    int error_ = 0;
     std::string path_;
     std::string buf_;
 };

@@ -95,11 +95,11 @@ PressureDistribution distribution(SoilProfile& profile, const EarthPressureInput
 void writePressureFile(const std::filesystem::path& path, const PressureDistribution& d)
 {
     io::Records file;
-    if (!file.open(path, true)) throw InputRejected("ERROR -- THE EARTH-PRESSURE FILE CANNOT BE WRITTEN");
+    if (!file.open(path, true)) throw io::WriteFailure(file.path(), file.error());
     file.rec(fortran::Line().x(1).a(fortran::freeInt(d.count)));
     for (const PressurePoint& pt : d.points)
         file.rec(fortran::Line().x(5).e(10, 3, pt.depth).x(4).e(10, 3, pt.p).x(4).e(10, 3, pt.p1).x(4).e(10, 3, pt.p2));
-    if (!file.close()) throw InputRejected("ERROR -- THE EARTH-PRESSURE FILE CANNOT BE WRITTEN");
+    if (!file.close()) throw io::WriteFailure(file.path(), file.error());
 }
 
 }  // namespace

@@ -32,6 +32,9 @@ class ExchangeWriter {
 public:
     bool open(const std::filesystem::path& path) { return out_.open(path, true); }
     bool close() { return out_.close(); }
+    // Throws the failure of the last open or close: the job cannot go on
+    // without its exchange file.
+    [[noreturn]] void fail() const { throw io::WriteFailure(out_.path(), out_.error()); }
     void header(int curveCount, const std::vector<ExchangeUserSet>& userSets);
     void curveHeader(double depth);  // free format: the depth and the count 34
     // The common point form of the generators: I5, 1X, E10.3, 1X, E10.3.

@@ -152,8 +152,7 @@ void generateCurves(const PyGenerationInput& input, const io::UnitLabels& curren
                     const std::filesystem::path& workDir)
 {
     ExchangeWriter exchange;
-    if (!exchange.open(workDir / kExchangeFileName))
-        throw InputRejected("ERROR -- THE P-Y EXCHANGE FILE CANNOT BE WRITTEN");
+    if (!exchange.open(workDir / kExchangeFileName)) exchange.fail();
     io::UnitLabels labels = currentLabels;
     labels.select(input.units);
 
@@ -167,7 +166,7 @@ void generateCurves(const PyGenerationInput& input, const io::UnitLabels& curren
     report.blank();
     GenerationRun run{&input, &setup, &labels, &report, &exchange};
     generateLayerCurves(run);
-    if (!exchange.close()) throw InputRejected("ERROR -- THE P-Y EXCHANGE FILE CANNOT BE WRITTEN");
+    if (!exchange.close()) exchange.fail();
 }
 
 }  // namespace orvane::soil

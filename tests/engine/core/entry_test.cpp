@@ -2,11 +2,17 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 
+#include "core/engine_api.hpp"
 #include "job_fixture.hpp"
 
 using namespace orvane::test;
@@ -108,4 +114,35 @@ TEST_F(EngineLibrary, ResultWordSaysHowTheJobEnded)
     JobFolder bad;
     bad.write("Bad\n1 0 1 0 0 0 0 1 0 0\n408 12 10 1E-05 0 12\n");
     EXPECT_EQ(inFolder(bad.dir(), [&] { return entry("_IORVANE")(8); }), 2);
+}
+
+TEST_F(EngineLibrary, FileSizeLimitIsAWriteFailureWord)
+{
+    // A limit on the size of files is a full disk that needs no root: writes
+    // past it fail with EFBIG. The entry runs in a child that has the limit.
+    JobFolder job;
+    job.write(kSet);
+    const auto run = entry("IORVANE");
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const int32_t word = inFolder(job.dir(), [&] { return run(8); });
+        (void)!write(pipeEnds[1], &word, sizeof word);
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    int32_t word = -1;
+    EXPECT_EQ(read(pipeEnds[0], &word, sizeof word), static_cast<ssize_t>(sizeof word));
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(orvane::engine::wordKind(word), orvane::engine::kWriteFailedWord) << word;
+    EXPECT_EQ(orvane::engine::wordFile(word), orvane::engine::JobFile::Report) << word;
+    EXPECT_EQ(orvane::engine::wordError(word), EFBIG) << word;
+    EXPECT_EQ(std::filesystem::file_size(job.dir() / "wall.ov5o"), 1024u);
 }
