@@ -3,10 +3,12 @@
 
 #include "model/TRunCommand.hpp"
 #include "results/TDlgExport.hpp"
+#include "results/TPlotForm.hpp"
 #include "ui/TIcons.hpp"
 #include "ui/TMainWindow.hpp"
 
 #include <QApplication>
+#include <QMenuBar>
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +19,12 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(orvane::TIcons::program());
 
     orvane::TMainWindow window(orvane::TRunCommand::defaultLibrary());
+    // A graph opens in its own window, whose Plot menu joins the menu bar.
+    window.setGraphWindowFactory([](orvane::TMainWindow& main, orvane::TGraphPlot& graph) -> QWidget* {
+        auto* form = new orvane::TPlotForm(graph);
+        form->mergeMenuInto(*main.menuBar(), *main.mdiArea());
+        return form;
+    });
     // The export dialog lives as long as the window and reads the graphs and
     // the command states afresh each time it is shown.
     auto* exportDialog = new orvane::TDlgExport(
