@@ -1,12 +1,19 @@
 #include "analyse_command.hpp"
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "messages.hpp"
+#include "json_summary.hpp"
+#include "model/TControlFile.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
@@ -18,8 +25,6 @@ namespace fs = std::filesystem;
 namespace orvane::cli {
 namespace {
 
-fs::path withExtension(fs::path p, const char* ext) { return p.replace_extension(ext); }
-
 const char* resultText(int32_t r)
 {
     switch (r) {
@@ -27,73 +32,185 @@ const char* resultText(int32_t r)
     case 1: return "refused: the engine library does not match this program (interface number)";
     case 2: return "ended on an input error";
     case 3: return "stopped by the soil package";
-    case 4: return "could not read its control file or open its files";
     default: return "ended with an unknown result";
     }
 }
 
-// How one job ended, for the exit status.
-enum class JobEnd { Failed, NotConverged, Converged };
-
-// Prints the summary; returns whether every analysed set converged.
-bool printSummary(const fs::path& data, int32_t result)
+const char* outcomeName(int32_t r)
 {
-    const fs::path report = withExtension(data, ".ov5o");
-    std::vector<SetResult> sets = readReportSets(report);
-    readPlotExtremes(withExtension(data, ".ov5p"), sets);
-    for (size_t k = 0; k < sets.size(); ++k) std::cout << formatSet(static_cast<int>(k + 1), sets[k]) << "\n";
-    std::cout << "  job " << resultText(result) << "\n";
-    if (result != 0)
-        for (const std::string& e : readReportErrors(report)) std::cout << "  " << e << "\n";
-    std::cout << "  report: " << report.string() << "\n";
-    for (const SetResult& set : sets)
-        if (!set.converged()) return false;
-    return true;
+    switch (r) {
+    case 0: return "completed";
+    case 1: return "refused";
+    case 2: return "input-error";
+    case 3: return "soil-stop";
+    default: return "files-failed";
+    }
 }
 
-// Runs one data file as it is on disk.
-JobEnd runOne(const TRunCommand& command, const fs::path& dataArg)
+const char* outcomeName(TRunResult r)
 {
+    switch (r) {
+    case TRunResult::NotSaved: return "not-saved";
+    case TRunResult::CheckFailed: return "check-failed";
+    case TRunResult::AlreadyRunning: return "already-running";
+    case TRunResult::WriteFailed: return "write-failed";
+    case TRunResult::LibraryFailed: return "library-failed";
+    case TRunResult::FilesFailed: return "files-failed";
+    case TRunResult::Refused: return "refused";
+    case TRunResult::Completed: return "completed";
+    }
+    return "failed";
+}
+
+SetResult fromEngine(const TSetEnd& e)
+{
+    SetResult r;
+    r.iteration = e.iteration;
+    r.offCurve = e.offCurve;
+    r.exceeded = e.exceeded > 0;
+    r.notClosed = e.notClosed > 0;
+    return r;
+}
+
+// The summary of a job the engine ran. Its files are read only when the
+// engine says it wrote them (and the report ends as the engine ends it), so
+// a run that could not write them never shows what an earlier run left.
+void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
+{
+    const int32_t word = outcome.engineResult;
+    s.outcome = outcomeName(word);
+    s.message = std::string("job ") + resultText(word);
+    if (word == 1) return;  // refused: the engine touched no file
+    const fs::path report = TControlFile::report(data);
+    const bool complete = word == 3 || reportComplete(report);
+    if (!complete) {
+        s.outcome = "files-failed";
+        s.message = "job failed: the report " + report.string() + " does not end as the engine ends it";
+        return;
+    }
+    s.report = report.string();
+    s.plotData = TControlFile::plotData(data).string();
+    s.runNotes = TControlFile::runNotes(data).string();
+    if (outcome.hasSets) {
+        for (const TSetEnd& e : outcome.sets) s.sets.push_back(fromEngine(e));
+    } else {
+        s.sets = readReportSets(report);
+    }
+    readPlotExtremes(s.plotData, s.sets);
+    if (word != 0) {
+        s.errors = readReportErrors(report);
+        if (s.errors.empty() && !outcome.engineMessage.empty()) s.errors.push_back(outcome.engineMessage);
+        return;
+    }
+    const bool converged = std::all_of(s.sets.begin(), s.sets.end(), [](const SetResult& r) { return r.converged(); });
+    s.end = converged ? JobSummary::End::Converged : JobSummary::End::NotConverged;
+}
+
+// Runs one data file as it is on disk; `data` is absolute.
+JobSummary runOne(const TRunCommand& command, const fs::path& data)
+{
+    JobSummary s;
+    s.path = data.string();
     std::error_code ec;
-    const fs::path data = fs::absolute(dataArg, ec);
-    std::cout << data.string() << "\n";
     if (!fs::is_regular_file(data, ec)) {
-        std::cout << "  cannot read the data file\n";
-        return JobEnd::Failed;
+        s.outcome = "unreadable";
+        s.message = "cannot read the data file";
+        return s;
     }
     // The project check works on the project as read; the engine reads the
     // file itself and reports what it finds wrong in it, so a file the model
     // reads only in part still goes to the engine.
     TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current))
-        std::cout << "  the data file is read in part:\n" << indented(*error) << "\n";
+    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current)) s.readInPart = *error;
     const TRunOutcome outcome = command.run(project);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
-        const bool converged = printSummary(data, outcome.engineResult);
-        if (outcome.engineResult != 0) return JobEnd::Failed;
-        return converged ? JobEnd::Converged : JobEnd::NotConverged;
+        engineRan(s, outcome, data);
+        return s;
     }
-    std::cout << indented(outcome.message) << "\n";
-    if (!outcome.detail.empty()) std::cout << "  " << outcome.detail << "\n";
-    return JobEnd::Failed;
+    s.outcome = outcomeName(outcome.result);
+    s.message = outcome.result == TRunResult::FilesFailed ? "job failed: " + outcome.message : outcome.message;
+    s.detail = outcome.detail;
+    return s;
+}
+
+JobSummary runGuarded(const TRunCommand& command, const fs::path& data)
+{
+    try {
+        return runOne(command, data);
+    } catch (const std::exception& e) {
+        JobSummary s;
+        s.path = data.string();
+        s.outcome = "failed";
+        s.message = e.what();
+        return s;
+    }
+}
+
+unsigned jobCount(int asked, size_t files)
+{
+    unsigned n = asked > 0 ? static_cast<unsigned>(asked) : std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<unsigned>(std::min<size_t>(n, std::max<size_t>(files, 1)));
 }
 
 }  // namespace
 
 int runAnalyse(const AnalyseOptions& options)
 {
-    const TRunCommand command;
+    // One library for the whole batch, released when the batch ends.
+    const TRunCommand command(TRunCommand::defaultLibrary(), TRunCommand::Loading::Held);
+    // Made absolute here, before any job runs: a job through the library's
+    // working-folder entry changes the process's working folder meanwhile.
+    std::vector<fs::path> files;
+    for (const std::string& file : options.files) {
+        std::error_code ec;
+        fs::path p = fs::absolute(file, ec);
+        files.push_back(ec ? fs::path(file) : p);
+    }
+
+    std::vector<std::optional<JobSummary>> done(files.size());
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t k; (k = next++) < files.size();) {
+            JobSummary s = runGuarded(command, files[k]);
+            const std::lock_guard<std::mutex> lock(mutex);
+            done[k] = std::move(s);
+            finished.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    const unsigned jobs = jobCount(options.jobs, files.size());
+    // One job at a time runs on this thread; more run on workers while this
+    // thread prints each summary, in the order of the files, once it is there.
+    if (jobs > 1)
+        for (unsigned k = 0; k < jobs; ++k) workers.emplace_back(work);
+
     bool failed = false;
     bool notConverged = false;
-    for (const std::string& file : options.files) {
-        try {
-            const JobEnd end = runOne(command, file);
-            failed = failed || end == JobEnd::Failed;
-            notConverged = notConverged || end == JobEnd::NotConverged;
-        } catch (const std::exception& e) {
-            std::cout << "  " << e.what() << "\n";
-            failed = true;
+    std::vector<JobSummary> all;
+    for (size_t k = 0; k < files.size(); ++k) {
+        if (jobs == 1) {
+            done[k] = runGuarded(command, files[k]);
+        } else {
+            std::unique_lock<std::mutex> lock(mutex);
+            finished.wait(lock, [&] { return done[k].has_value(); });
         }
+        JobSummary& s = *done[k];
+        failed = failed || s.end == JobSummary::End::Failed;
+        notConverged = notConverged || s.end == JobSummary::End::NotConverged;
+        if (options.json) {
+            all.push_back(std::move(s));
+        } else {
+            std::cout << formatJob(s) << std::flush;
+        }
+        done[k].reset();
+    }
+    for (std::thread& t : workers) t.join();
+    if (options.json) std::cout << jsonSummary(all) << "\n" << std::flush;
+    if (!std::cout) {
+        std::cerr << "orvane-run: the summary could not be written to standard output\n";
+        return 1;
     }
     if (failed) return 1;
     return notConverged ? 3 : 0;

@@ -79,13 +79,6 @@ int usageError(const std::string& message)
     return 2;
 }
 
-// Until a mode is built it says so instead of pretending to succeed.
-int notBuiltYet(const char* mode)
-{
-    std::cerr << "orvane-run: " << mode << " is not part of this version\n";
-    return 1;
-}
-
 int dispatch(const CommandLine& c)
 {
     const int modes = !c.convert.empty() + !c.graphs.empty() + !c.picture.empty() + !c.exportXlsx.empty() +
@@ -104,7 +97,6 @@ int dispatch(const CommandLine& c)
     if (!c.exportXlsx.empty()) return runExportXlsx(c.exportXlsx[0], c.exportXlsx[1], c.plots);
     if (!c.sideView.empty()) return runSideView(c.sideView[0], c.sideView[1], c.width, c.height);
     if (c.analyse.files.empty()) return usageError("no data file given");
-    if (c.analyse.json) return notBuiltYet("--json");
     return runAnalyse(c.analyse);
 }
 

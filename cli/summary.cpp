@@ -1,9 +1,16 @@
 #include "summary.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include "messages.hpp"
 
 namespace orvane::cli {
 
@@ -101,17 +108,56 @@ void readPlotExtremes(const std::filesystem::path& plot, std::vector<SetResult>&
             keepLarger(r.moment, mom, x);
             keepLarger(r.shear, sh, x);
         }
+        r.extremesRead = true;
     }
+}
+
+std::vector<std::string> SetResult::warnings() const
+{
+    std::vector<std::string> w;
+    if (offCurve) w.emplace_back("DEFLECTION OFF Q - W CURVES");
+    if (exceeded) w.emplace_back("MAX ALLOWABLE DEFLECTION EXCEEDED");
+    if (notClosed) w.emplace_back("SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE");
+    return w;
+}
+
+const char* lengthUnit(int units) { return units == 1 ? "in" : units == 2 ? "m" : "L"; }
+const char* forceUnit(int units) { return units == 1 ? "lbs" : units == 2 ? "kN" : "F"; }
+std::string momentUnit(int units) { return std::string(forceUnit(units)) + "-" + lengthUnit(units); }
+
+bool reportComplete(const std::filesystem::path& report)
+{
+    // The last record is "END OF ANALYSIS" and its blanks: the tail suffices.
+    const int fd = ::open(report.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    char tail[128];
+    ssize_t n = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        const off_t from = st.st_size > static_cast<off_t>(sizeof tail) ? st.st_size - static_cast<off_t>(sizeof tail) : 0;
+        n = ::pread(fd, tail, sizeof tail, from);
+    }
+    ::close(fd);
+    if (n <= 0) return false;
+    std::string text(tail, static_cast<size_t>(n));
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    static const std::string kLast = "END OF ANALYSIS";
+    return text.size() >= kLast.size() && text.compare(text.size() - kLast.size(), kLast.size(), kLast) == 0;
 }
 
 std::string formatSet(int number, const SetResult& r)
 {
-    const char* L = r.units == 1 ? "in" : r.units == 2 ? "m" : "L";
-    const char* F = r.units == 1 ? "lbs" : r.units == 2 ? "kN" : "F";
+    const char* L = lengthUnit(r.units);
+    const char* F = forceUnit(r.units);
     std::string status = r.converged() ? "converged" : r.exceeded ? "NOT converged (allowable deflection exceeded)"
                                                                   : "NOT converged (not closed within tolerance)";
     if (r.offCurve) status += ", deflection off p-y curves";
     char buf[512];
+    if (!r.extremesRead) {
+        std::snprintf(buf, sizeof buf, "  set %d: iteration %d, %s\n    no results along the wall in the plot-data file",
+                      number, r.iteration, status.c_str());
+        return buf;
+    }
     std::snprintf(buf, sizeof buf,
                   "  set %d: iteration %d, %s\n"
                   "    max deflection %12.4E %s at depth %10.3f %s\n"
@@ -120,6 +166,18 @@ std::string formatSet(int number, const SetResult& r)
                   number, r.iteration, status.c_str(), r.deflection.value, L, r.deflection.depth, L, r.moment.value, F,
                   L, r.moment.depth, L, r.shear.value, F, r.shear.depth, L);
     return buf;
+}
+
+std::string formatJob(const JobSummary& job)
+{
+    std::string text = job.path + "\n";
+    if (!job.readInPart.empty()) text += "  the data file is read in part:\n" + indented(job.readInPart) + "\n";
+    for (size_t k = 0; k < job.sets.size(); ++k) text += formatSet(static_cast<int>(k + 1), job.sets[k]) + "\n";
+    text += indented(job.message) + "\n";
+    for (const std::string& e : job.errors) text += "  " + e + "\n";
+    if (!job.detail.empty()) text += "  " + job.detail + "\n";
+    if (!job.report.empty()) text += "  report: " + job.report + "\n";
+    return text;
 }
 
 }  // namespace orvane::cli

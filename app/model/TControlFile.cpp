@@ -51,7 +51,8 @@ std::string TControlFile::text(const std::filesystem::path& dataFile, std::strin
 std::filesystem::path TControlFile::write(const std::filesystem::path& folder, const std::filesystem::path& dataFile)
 {
     const std::filesystem::path path = folder / kName;
-    TTextFile::write(path, text(dataFile));
+    // The run folder is private and goes when the run ends: no flush to disk.
+    TTextFile::write(path, text(dataFile), TTextFile::Sync::Unsynced);
     return path;
 }
 

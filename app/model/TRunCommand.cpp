@@ -10,7 +10,11 @@
 #include "model/TRunFolder.hpp"
 #include "model/TWorkingFolder.hpp"
 
+#include "core/job_entry.h"
+
 #include <atomic>
+#include <cstring>
+#include <mutex>
 
 namespace orvane {
 
@@ -18,8 +22,8 @@ namespace {
 
 using EntryPoint = int32_t (*)(int32_t);
 
-// The engine reads its control file from the process's working folder, which
-// all threads share: one run at a time per process.
+// The engine's first entry reads its control file from the process's working
+// folder, which all threads share: one run through it at a time per process.
 std::atomic<bool> runInProgress{false};
 
 struct RunGuard {
@@ -35,7 +39,84 @@ TRunOutcome outcome(TRunResult result, std::string message, std::string detail =
     return o;
 }
 
+// The library's entries, or the reason there are none.
+struct Entries {
+    EntryPoint entry = nullptr;
+    OrvaneJobEntry jobEntry = nullptr;  // absent in older or stand-in libraries
+    std::string detail;
+};
+
+Entries load(TDynamicLibrary& library, const std::filesystem::path& path)
+{
+    Entries e;
+    library.setFileName(path.string());
+    try {
+        library.open();
+        e.entry = reinterpret_cast<EntryPoint>(library.entry(TRunCommand::kEntryName));
+        if (!e.entry) {
+            e.detail = library.isOpen() ? "no entry " + std::string(TRunCommand::kEntryName) + " in " + path.string()
+                                        : library.lastError();
+            if (e.detail.empty()) e.detail = "cannot load " + path.string();
+            return e;
+        }
+        e.jobEntry = reinterpret_cast<OrvaneJobEntry>(library.entry(ORVANE_JOB_ENTRY_NAME));
+    } catch (const EDLLError& error) {
+        e.detail = std::string(error.what()) + ": " + library.lastError();
+    }
+    return e;
+}
+
+// The engine's account of the job, gathered while its job entry runs.
+void onSet(void* context, const OrvaneSetEnd* set)
+{
+    auto* o = static_cast<TRunOutcome*>(context);
+    try {
+        o->sets.push_back({set->iteration, set->offCurve != 0, set->exceeded, set->notClosed});
+    } catch (...) {
+        o->hasSets = false;  // out of memory: fall back on the report
+    }
+}
+
+void onMessage(void* context, const char* text)
+{
+    try {
+        static_cast<TRunOutcome*>(context)->engineMessage = text;
+    } catch (...) {
+    }
+}
+
+// Words above 4 say which kind in the low byte; kind 5 is a file written
+// short, with the file in bits 8-15 and the system's error number in bits 16-30.
+std::string wordText(int32_t word, const std::filesystem::path& dataFile)
+{
+    if (word == 4) return "The engine could not read its control file or open its files";
+    if ((word & 0xff) != 5) return "The engine ended with result " + std::to_string(word);
+    const std::string reason = std::strerror(word >> 16 & 0x7fff);
+    switch (word >> 8 & 0xff) {
+    case 1: return "The report " + TControlFile::report(dataFile).string() + " could not be written: " + reason;
+    case 2: return "The plot-data file " + TControlFile::plotData(dataFile).string() + " could not be written: " + reason;
+    case 3: return "The run notes " + TControlFile::runNotes(dataFile).string() + " could not be written: " + reason;
+    default: return "A file of the analysis could not be written: " + reason;
+    }
+}
+
 }  // namespace
+
+struct TRunCommand::Held {
+    std::once_flag loaded;
+    TDynamicLibrary library;
+    Entries entries;
+    std::mutex oneAtATime;  // runs through the working-folder entry
+};
+
+TRunCommand::TRunCommand(std::filesystem::path library, Loading loading)
+    : library_(std::move(library)), held_(loading == Loading::Held ? std::make_shared<Held>() : nullptr)
+{
+}
+
+TRunCommand::~TRunCommand() = default;
+TRunCommand::TRunCommand(const TRunCommand&) = default;
+TRunCommand& TRunCommand::operator=(const TRunCommand&) = default;
 
 std::filesystem::path TRunCommand::defaultLibrary()
 {
@@ -50,9 +131,10 @@ TRunOutcome TRunCommand::run(const TProject& project) const
 {
     if (project.data().FileName == TProjectFiles::kNewName) return outcome(TRunResult::NotSaved, {});
     if (auto warning = TProjectCheck::warning(project)) return outcome(TRunResult::CheckFailed, *warning);
-    if (runInProgress.exchange(true)) return outcome(TRunResult::AlreadyRunning, "Attempt to reinitialize DLL");
-    RunGuard guard;
     try {
+        if (held_) return call(project.data().FileName);
+        if (runInProgress.exchange(true)) return outcome(TRunResult::AlreadyRunning, "Attempt to reinitialize DLL");
+        RunGuard guard;
         return call(project.data().FileName);
     } catch (const EWriteError& e) {
         return outcome(TRunResult::WriteFailed, e.what());
@@ -64,31 +146,51 @@ TRunOutcome TRunCommand::call(const std::filesystem::path& dataFile) const
     const TRunFolder folder;
     TControlFile::write(folder.path(), dataFile);
     // Declared after the folder, so the library is released before the folder goes.
-    TDynamicLibrary library;
-    library.setFileName(library_.string());
-    void* entry = nullptr;
-    std::string detail;
-    try {
-        library.open();
-        entry = library.entry(kEntryName);
-        if (!entry) detail = "no entry " + std::string(kEntryName) + " in " + library_.string();
-    } catch (const EDLLError& e) {
-        detail = std::string(e.what()) + ": " + library.lastError();
+    TDynamicLibrary perRun;
+    Entries entries;
+    if (held_) {
+        std::call_once(held_->loaded, [&] { held_->entries = load(held_->library, library_); });
+        entries = held_->entries;
+    } else {
+        entries = load(perRun, library_);
     }
-    if (!entry) return outcome(TRunResult::LibraryFailed, "Attempt to initialize DLL failed", detail);
+    if (!entries.entry) return outcome(TRunResult::LibraryFailed, "Attempt to initialize DLL failed", entries.detail);
 
     TRunOutcome result;
-    {
+    if (entries.jobEntry) {
+        const OrvaneJobSink sink{&result, onSet, onMessage};
+        result.hasSets = true;
+        result.engineResult = entries.jobEntry(kInterface, folder.path().c_str(), &sink);
+    } else if (held_) {
+        const std::lock_guard<std::mutex> lock(held_->oneAtATime);
+        if (runInProgress.exchange(true)) return outcome(TRunResult::AlreadyRunning, "Attempt to reinitialize DLL");
+        const RunGuard guard;
         const TWorkingFolder inRunFolder(folder.path());
-        result.engineResult = reinterpret_cast<EntryPoint>(entry)(kInterface);
+        result.engineResult = entries.entry(kInterface);
+    } else {
+        const TWorkingFolder inRunFolder(folder.path());
+        result.engineResult = entries.entry(kInterface);
     }
-    library.close();
-    if (result.engineResult == 1) {
+    perRun.close();
+    if (!result.hasSets) result.sets.clear();
+
+    switch (result.engineResult) {
+    case 1:
         result.result = TRunResult::Refused;
         result.message =
             "Computations can not be performed. Executable files are not consistent.\r"
             "You may need to reinstall the program.\r"
             "If the problem persists, please contact Tarquin technical support.";
+        return result;
+    case 0:
+    case 2:  // an input error: the report names it
+    case 3:  // a stop of the soil package: the report says why
+        break;
+    default:
+        // Nothing the files hold can be trusted as this run's.
+        result.result = TRunResult::FilesFailed;
+        result.message = result.engineMessage.empty() ? wordText(result.engineResult, std::filesystem::absolute(dataFile))
+                                                       : result.engineMessage;
         return result;
     }
     result.result = TRunResult::Completed;

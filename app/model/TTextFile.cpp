@@ -32,7 +32,7 @@ int createBeside(const std::filesystem::path& path, std::filesystem::path& tempo
     }
 }
 
-bool writeAll(int fd, const std::string& text)
+bool writeAll(int fd, const std::string& text, TTextFile::Sync sync)
 {
     const char* data = text.data();
     size_t left = text.size();
@@ -45,7 +45,7 @@ bool writeAll(int fd, const std::string& text)
         data += written;
         left -= static_cast<size_t>(written);
     }
-    return ::fsync(fd) == 0;
+    return sync == TTextFile::Sync::Unsynced || ::fsync(fd) == 0;
 }
 
 }  // namespace
@@ -62,12 +62,12 @@ std::vector<std::string> TTextFile::readLines(const std::filesystem::path& path)
     return lines;
 }
 
-void TTextFile::write(const std::filesystem::path& path, const std::string& text)
+void TTextFile::write(const std::filesystem::path& path, const std::string& text, Sync sync)
 {
     std::filesystem::path temporary;
     const int fd = createBeside(path, temporary);
     if (fd < 0) writeFailed(path, errno);
-    const bool written = writeAll(fd, text);
+    const bool written = writeAll(fd, text, sync);
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         const int error = written ? errno : writeError;

@@ -1,0 +1,55 @@
+#include "json_summary.hpp"
+
+#include <nlohmann/json.hpp>
+
+namespace orvane::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+json pathOrNull(const std::string& path) { return path.empty() ? json(nullptr) : json(path); }
+
+json extreme(const Extreme& e, const std::string& unit, int units)
+{
+    return {{"value", e.value}, {"depth", e.depth}, {"unit", unit}, {"depth_unit", lengthUnit(units)}};
+}
+
+json set(int number, const SetResult& r)
+{
+    json s = {{"set", number}, {"iterations", r.iteration}, {"converged", r.converged()}, {"warnings", r.warnings()}};
+    if (r.extremesRead) {
+        s["deflection"] = extreme(r.deflection, lengthUnit(r.units), r.units);
+        s["moment"] = extreme(r.moment, momentUnit(r.units), r.units);
+        s["shear"] = extreme(r.shear, forceUnit(r.units), r.units);
+    } else {
+        s["deflection"] = s["moment"] = s["shear"] = nullptr;
+    }
+    return s;
+}
+
+}  // namespace
+
+std::string jsonSummary(const std::vector<JobSummary>& jobs)
+{
+    json files = json::array();
+    for (const JobSummary& job : jobs) {
+        json sets = json::array();
+        for (size_t k = 0; k < job.sets.size(); ++k) sets.push_back(set(static_cast<int>(k + 1), job.sets[k]));
+        json f = {{"path", job.path},
+                  {"outcome", job.outcome},
+                  {"message", job.message},
+                  {"errors", job.errors},
+                  {"report", pathOrNull(job.report)},
+                  {"plot_data", pathOrNull(job.plotData)},
+                  {"run_notes", pathOrNull(job.runNotes)},
+                  {"sets", std::move(sets)}};
+        if (!job.readInPart.empty()) f["read_in_part"] = job.readInPart;
+        if (!job.detail.empty()) f["detail"] = job.detail;
+        files.push_back(std::move(f));
+    }
+    // Bytes that are not UTF-8 (a path in another encoding) are replaced
+    // rather than ending the document half-written.
+    return json{{"files", std::move(files)}}.dump(2, ' ', false, json::error_handler_t::replace);
+}
+
+}  // namespace orvane::cli
