@@ -52,25 +52,32 @@ std::optional<std::string> TDataFileReader::guarded(TProject& project, Read read
 }
 
 std::optional<std::string> TDataFileReader::readProject(TProject& project, const std::filesystem::path& path,
-                                                        TLayout layout)
+                                                        TLayout layout, TWordReader::Position* stoppedAt)
 {
     project.newProject();
     project.data().FileName = path.string();
-    return readNewProject(project, layout, [&] { return TWordReader(path); });
+    return readNewProject(project, layout, [&] { return TWordReader(path); }, stoppedAt);
 }
 
 std::optional<std::string> TDataFileReader::readProjectText(TProject& project, std::string_view text, TLayout layout)
 {
     project.newProject();
-    return readNewProject(project, layout, [&] { return TWordReader::fromText(text); });
+    return readNewProject(project, layout, [&] { return TWordReader::fromText(text); }, nullptr);
 }
 
 template <class MakeWords>
-std::optional<std::string> TDataFileReader::readNewProject(TProject& project, TLayout layout, MakeWords makeWords)
+std::optional<std::string> TDataFileReader::readNewProject(TProject& project, TLayout layout, MakeWords makeWords,
+                                                           TWordReader::Position* stoppedAt)
 {
+    if (stoppedAt) *stoppedAt = {};
     auto error = guarded(project, [&] {
         TWordReader words = makeWords();
-        TDataFileReader(project, words, TLayoutFeatures::of(layout)).readFile();
+        try {
+            TDataFileReader(project, words, TLayoutFeatures::of(layout)).readFile();
+        } catch (...) {
+            if (stoppedAt) *stoppedAt = words.position();
+            throw;
+        }
     });
     project.setModified(false);
     project.data().Layout2015 = layout == TLayout::Current;

@@ -2,6 +2,7 @@
 
 #include "model/TFileUnits.hpp"
 #include "model/TLayout.hpp"
+#include "model/TWordReader.hpp"
 
 #include <filesystem>
 #include <initializer_list>
@@ -13,7 +14,6 @@ namespace orvane {
 
 class TGridTable;
 class TProject;
-class TWordReader;
 
 // Reads data files and stage files into a project. A read stops at the first
 // error; the project keeps what was read, every table gets at least its
@@ -22,8 +22,10 @@ class TWordReader;
 class TDataFileReader {
 public:
     // Replaces the project with the one in the file (of the given layout).
+    // On an error, stoppedAt (when given) receives the line and item where
+    // the reading stopped (line 0 when the file could not be read at all).
     static std::optional<std::string> readProject(TProject& project, const std::filesystem::path& path,
-                                                  TLayout layout);
+                                                  TLayout layout, TWordReader::Position* stoppedAt = nullptr);
     static std::optional<std::string> readProjectText(TProject& project, std::string_view text, TLayout layout);
 
     // Reads a stage file into the current project, under the layout the
@@ -47,7 +49,8 @@ private:
     template <class Read>
     static std::optional<std::string> guarded(TProject& project, Read read);
     template <class MakeWords>
-    static std::optional<std::string> readNewProject(TProject& project, TLayout layout, MakeWords makeWords);
+    static std::optional<std::string> readNewProject(TProject& project, TLayout layout, MakeWords makeWords,
+                                                     TWordReader::Position* stoppedAt);
     void readFile();
     void readStageFile();
     void readSet(bool longTerm);

@@ -62,6 +62,10 @@ struct TProgramData {
     int PressurePointCount = 0;
     bool Layout2013 = true;
     bool Layout2015 = true;
+    // Read only in part: FileName still names the damaged file (its stage
+    // files live beside it), but the project has no path of its own until it
+    // is saved under a name the user chooses.
+    bool Recovered = false;
     std::string SavePath;
     std::string PreviousPath;
 };

@@ -1,18 +1,40 @@
 #include "model/TProjectFiles.hpp"
 
+#include "model/EWriteError.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TDataFileWriter.hpp"
+#include "model/TDisplayName.hpp"
 #include "model/TProject.hpp"
 #include "model/TStageFiles.hpp"
 #include "model/TStages.hpp"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace orvane {
+
+std::optional<std::string> TProjectFiles::cannotOpen(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return std::string(std::strerror(EISDIR));
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return std::string(std::strerror(errno));
+    std::fclose(file);
+    return std::nullopt;
+}
 
 // A staged project lives in stage files beside its data file. They are made
 // from a first reading, before the project in memory is replaced, so that a
 // folder where they cannot be written fails the open and loses nothing.
-std::optional<std::string> TProjectFiles::open(TProject& project, const std::filesystem::path& path, TLayout layout)
+TOpenOutcome TProjectFiles::openProject(TProject& project, const std::filesystem::path& path, TLayout layout)
 {
+    TOpenOutcome outcome;
+    if (const auto reason = cannotOpen(path)) {
+        outcome.status = TOpenOutcome::Status::NotOpened;
+        outcome.error = "Cannot open file \"" + path.string() + "\": " + *reason;
+        return outcome;
+    }
     {
         TProject probe;
         TDataFileReader::readProject(probe, path, layout);
@@ -20,21 +42,56 @@ std::optional<std::string> TProjectFiles::open(TProject& project, const std::fil
             try {
                 TStageFiles::split(path, probe.data().StageCount);
             } catch (const std::exception& e) {
-                return "The staged project " + path.string() +
-                       " cannot be opened: its stage files cannot be written in the folder " +
-                       path.parent_path().string() + ".\r" + e.what();
+                outcome.status = TOpenOutcome::Status::NotOpened;
+                outcome.error = "The staged project " + path.string() +
+                                " cannot be opened: its stage files cannot be written in the folder " +
+                                path.parent_path().string() + ".\r" + e.what();
+                return outcome;
             }
         }
     }
-    auto error = TDataFileReader::readProject(project, path, layout);
+    auto error = TDataFileReader::readProject(project, path, layout, &outcome.stoppedAt);
     TProgramData& d = project.data();
-    if (d.StageCount <= 1) return error;
-    if (layout != TLayout::Current) {
-        auto conversionError = convertStages(project, layout);
-        if (!error) error = conversionError;
+    if (d.StageCount > 1) {
+        if (layout != TLayout::Current) {
+            auto conversionError = convertStages(project, layout);
+            if (!error) error = conversionError;
+        }
+        project.setModified(false);
     }
-    project.setModified(false);
-    return error;
+    if (error) {
+        outcome.status = TOpenOutcome::Status::ReadInPart;
+        outcome.error = *error;
+        d.Recovered = true;
+        project.setModified(true);
+    }
+    return outcome;
+}
+
+std::optional<std::string> TProjectFiles::open(TProject& project, const std::filesystem::path& path, TLayout layout)
+{
+    TOpenOutcome outcome = openProject(project, path, layout);
+    if (outcome.status == TOpenOutcome::Status::Read) return std::nullopt;
+    return outcome.error;
+}
+
+std::string TProjectFiles::openMessage(const std::filesystem::path& path, const TOpenOutcome& outcome)
+{
+    if (outcome.status != TOpenOutcome::Status::ReadInPart) return outcome.error;
+    std::string text = "The data file " + path.string() + " was opened in part";
+    if (outcome.stoppedAt.line > 0)
+        text += ": reading stopped at line " + std::to_string(outcome.stoppedAt.line) + ", item " +
+                std::to_string(outcome.stoppedAt.item);
+    text += ".\r" + outcome.error + "\r";
+    text += "The project keeps what was read and is shown as \"" + TDisplayName::of(path) + kRecoveredSuffix +
+            "\". It has no file of its own until it is saved under a new name, so the damaged file stays as it is.";
+    return text;
+}
+
+std::string TProjectFiles::displayName(const TProject& project)
+{
+    const TProgramData& d = project.data();
+    return TDisplayName::of(d.FileName) + (d.Recovered ? kRecoveredSuffix : "");
 }
 
 // Each stage file is read under its old layout and written in the current
@@ -61,6 +118,7 @@ std::optional<std::string> TProjectFiles::convertStages(TProject& project, TLayo
 
 bool TProjectFiles::needsName(const TProject& project)
 {
+    if (project.data().Recovered) return true;
     const std::filesystem::path name = project.data().FileName;
     return name == kNewName || name.extension() != ".ov5d";
 }
@@ -68,6 +126,10 @@ bool TProjectFiles::needsName(const TProject& project)
 void TProjectFiles::save(TProject& project)
 {
     TProgramData& d = project.data();
+    // The part that was read must never replace the damaged whole unasked.
+    if (d.Recovered)
+        throw EWriteError("The project was read only in part from " + d.FileName +
+                          "; it is saved only under a new name.");
     if (d.StageCount > 1) {
         TStages(project).saveCurrentStage();
         TStageFiles::join(d.FileName, d.FileName, d.StageCount);
@@ -93,6 +155,7 @@ void TProjectFiles::saveAs(TProject& project, const std::filesystem::path& path)
         TDataFileWriter(project).writeDataFile(path);
         d.FileName = path.string();
     }
+    d.Recovered = false;
     project.setModified(false);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/TLayout.hpp"
+#include "model/TWordReader.hpp"
 
 #include <filesystem>
 #include <optional>
@@ -10,17 +11,48 @@ namespace orvane {
 
 class TProject;
 
+// How opening a data file went.
+struct TOpenOutcome {
+    enum class Status {
+        Read,        // the whole file was read
+        ReadInPart,  // the project holds what was read up to an error and is recovered
+        NotOpened,   // the file could not be read at all; the project is left as it was
+    };
+    Status status = Status::Read;
+    std::string error;  // the reader's own words
+    TWordReader::Position stoppedAt;
+
+    bool replaced() const { return status != Status::NotOpened; }
+};
+
 // Opening and saving whole projects, staged or not.
 class TProjectFiles {
 public:
     static constexpr const char* kNewName = "NewWall.ov5d";
+    static constexpr const char* kRecoveredSuffix = " (recovered)";
 
     // Replaces the project with the file's. A staged file is split into its
     // stage files, and those of an older layout are rewritten in the current
-    // one. Returns the read error, if any; the project keeps what was read.
+    // one. A file read only in part gives a recovered project: it keeps what
+    // was read, is modified and has to be saved under a new name, so that
+    // Save never writes the part over the damaged whole. A file that cannot
+    // be opened leaves the project alone.
+    static TOpenOutcome openProject(TProject& project, const std::filesystem::path& path, TLayout layout);
+    // Why the file cannot be read at all ("No such file or directory",
+    // "Permission denied"); nothing when it can be opened.
+    static std::optional<std::string> cannotOpen(const std::filesystem::path& path);
+    // The same as openProject, returning the read error, if any.
     static std::optional<std::string> open(TProject& project, const std::filesystem::path& path, TLayout layout);
+    // What the desktop program tells the user about an open that did not read
+    // the whole file: which file, where the reading stopped and why.
+    static std::string openMessage(const std::filesystem::path& path, const TOpenOutcome& outcome);
 
-    // Save must ask for a name: the project has none yet, or an older layout's.
+    // The project as the user sees it named: the file's display name, with
+    // " (recovered)" after it for a project read only in part.
+    static std::string displayName(const TProject& project);
+
+    // Save must ask for a name: the project has none yet, an older layout's,
+    // or is recovered from a damaged file.
     static bool needsName(const TProject& project);
     // Writes the project's data file; a staged project first saves its current
     // stage and then joins the stage files.

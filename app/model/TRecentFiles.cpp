@@ -22,6 +22,11 @@ void TRecentFiles::putFirst(const std::string& path)
     if (count() > kMax) entries_.pop_back();
 }
 
+void TRecentFiles::remove(const std::string& path)
+{
+    entries_.erase(std::remove(entries_.begin(), entries_.end(), path), entries_.end());
+}
+
 std::string TRecentFiles::menuText(int number, const std::string& path, const std::string& workingFolder)
 {
     std::string folder = workingFolder;

@@ -20,6 +20,8 @@ public:
     // Nothing when the path is already first; a path further down moves to
     // the front; a new path pushes the others down and the tenth drops off.
     void putFirst(const std::string& path);
+    // A file that failed to open leaves the list; the entries below move up.
+    void remove(const std::string& path);
 
     // The File menu's item: its number, a blank and the path, relative to the
     // working folder when the file lies in it.

@@ -3,6 +3,7 @@
 #include "model/EReadError.hpp"
 #include "model/TRealFormat.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -54,6 +55,13 @@ void TWordReader::load(std::string_view text)
 int TWordReader::itemCount() const
 {
     return endOfData() ? 0 : static_cast<int>(lines_[line_].items.size());
+}
+
+TWordReader::Position TWordReader::position() const
+{
+    if (lines_.empty()) return {};
+    if (endOfData()) return {static_cast<int>(lines_.size()), static_cast<int>(lines_.back().items.size()) + 1};
+    return {static_cast<int>(line_) + 1, std::max(static_cast<int>(item_), 1)};
 }
 
 std::string TWordReader::readLine()

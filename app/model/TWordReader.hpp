@@ -26,6 +26,14 @@ public:
     double readReal();
     int32_t readInteger();
 
+    // Where reading stands, 1-based: the line and item last taken, or at the
+    // end of the data the item that was still expected on the last line.
+    struct Position {
+        int line = 0;
+        int item = 0;
+    };
+    Position position() const;
+
 private:
     TWordReader() = default;
     void load(std::string_view text);

@@ -68,7 +68,7 @@ TDataEdit* TDataDialog::addReal(QGridLayout* layout, int row, const char* name, 
     auto factor = [this, englishFactor] { return data().Units == TUnits::kEnglish ? englishFactor : 1.0; };
     loaders_.push_back([this, edit, field, factor] {
         edit->setUnits(data().Units);
-        if (!edit->isModified()) edit->setNumber(data().*field * factor());
+        if (!edit->isModified()) edit->showValue(data().*field * factor());
     });
     connect(edit, &TDataEdit::committed, this, [this, field, factor](double value) {
         const double stored = value / factor();
@@ -88,7 +88,7 @@ TDataEdit* TDataDialog::addInteger(QGridLayout* layout, int row, const char* nam
     edit->setMaxVal(maximum);
     loaders_.push_back([this, edit, field] {
         edit->setUnits(data().Units);
-        if (!edit->isModified()) edit->setNumber(data().*field);
+        if (!edit->isModified()) edit->showValue(data().*field);
     });
     connect(edit, &TDataEdit::committed, this, [this, field](double value) {
         const int stored = static_cast<int>(std::lround(value));

@@ -82,6 +82,12 @@ void TDataEdit::setNumber(double value)
     showNumber();
 }
 
+void TDataEdit::showValue(double value)
+{
+    number_ = value;
+    showNumber();
+}
+
 void TDataEdit::setUnitsString(const QString& label)
 {
     unitsString_ = label;

@@ -33,6 +33,10 @@ public:
     double number() const { return number_; }
     // Held within the limits; the text shows the value.
     void setNumber(double value);
+    // Shows a value of the project as it is held, even outside the limits,
+    // so that the edit never shows what the project does not hold; entries
+    // are still held within them.
+    void showValue(double value);
 
     const QString& unitsString() const { return unitsString_; }
     void setUnitsString(const QString& label);

@@ -526,6 +526,13 @@ void TMainWindow::rememberFile(const QString& path)
     updateRecentMenu();
 }
 
+void TMainWindow::forgetFile(const QString& path)
+{
+    recent_.remove(QFileInfo(path).absoluteFilePath().toStdString());
+    writeSettings();
+    updateRecentMenu();
+}
+
 void TMainWindow::updateRecentMenu()
 {
     for (int i = 0; i < TRecentFiles::kMax; ++i) {
@@ -604,7 +611,7 @@ void TMainWindow::updateWindowMenu()
 void TMainWindow::updateTitle()
 {
     setWindowTitle(QStringLiteral("ORVANE %1 - %2")
-                       .arg(QString::fromLatin1(kVersion), text(TDisplayName::of(project_.data().FileName))));
+                       .arg(QString::fromLatin1(kVersion), text(TProjectFiles::displayName(project_))));
 }
 
 void TMainWindow::afterProjectReplaced()
@@ -832,25 +839,42 @@ void TMainWindow::openFromDialog()
 
 bool TMainWindow::openFile(const QString& path, TLayout layout, bool announce)
 {
-    windows_->discardAll();
     const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    const std::filesystem::path file = absolute.toStdString();
+    // A file that cannot be read at all leaves the project and its windows
+    // as they are.
+    if (const auto reason = TProjectFiles::cannotOpen(file)) {
+        forgetFile(absolute);
+        TMessages::warning(this, QStringLiteral("Cannot open file \"%1\": %2").arg(absolute, text(*reason)));
+        return false;
+    }
+    windows_->discardAll();
     QDir::setCurrent(info.absolutePath());
     resultsAvailable_ = false;
-    std::optional<std::string> error;
+    TOpenOutcome outcome;
     try {
-        error = TProjectFiles::open(project_, info.absoluteFilePath().toStdString(), layout);
+        outcome = TProjectFiles::openProject(project_, file, layout);
     } catch (const std::exception& e) {
-        error = e.what();
+        outcome.status = TOpenOutcome::Status::NotOpened;
+        outcome.error = e.what();
     }
-    showOutcomeError(error);
     graphs_.reset();
-    readPlotFile(false);
-    rememberFile(info.absoluteFilePath());
+    if (outcome.status != TOpenOutcome::Status::Read)
+        TMessages::warning(this, text(TProjectFiles::openMessage(file, outcome)));
+    // A recovered project has no file of its own, so neither results beside
+    // it nor a place in the recent files.
+    if (outcome.status == TOpenOutcome::Status::Read) {
+        readPlotFile(false);
+        rememberFile(absolute);
+    } else {
+        forgetFile(absolute);
+    }
     afterProjectReplaced();
-    if (announce)
+    if (announce && outcome.status == TOpenOutcome::Status::Read)
         TMessages::plain(this, QStringLiteral("Data file: %1, has been read by ORVANE 2015")
                                    .arg(text(TDisplayName::of(project_.data().FileName))));
-    return !error;
+    return outcome.status == TOpenOutcome::Status::Read;
 }
 
 void TMainWindow::openRecent(int index)
@@ -876,7 +900,7 @@ bool TMainWindow::save()
     try {
         TProjectFiles::save(project_);
     } catch (const std::exception& e) {
-        TMessages::information(this, text(e.what()));
+        TMessages::warning(this, text(e.what()));
         return false;
     }
     refreshChildren();
@@ -887,10 +911,13 @@ bool TMainWindow::save()
 bool TMainWindow::saveAs()
 {
     std::filesystem::path proposed = project_.data().FileName;
+    // A recovered project is not offered the damaged file's own name.
+    if (project_.data().Recovered)
+        proposed.replace_filename(proposed.stem().string() + TProjectFiles::kRecoveredSuffix);
     proposed.replace_extension(".ov5d");
     const auto choice = TFileDialogs::choose(
         this, {TFileDialogs::Request::Kind::Save,
-               QStringLiteral("Save %1 As").arg(text(TDisplayName::of(project_.data().FileName))), text(proposed.string()),
+               QStringLiteral("Save %1 As").arg(text(TProjectFiles::displayName(project_))), text(proposed.string()),
                QStringLiteral("Orvane 2015 (*.ov5d);;All Files (*)")});
     if (choice.path.isEmpty()) return false;
     QString path = QFileInfo(choice.path).absoluteFilePath();
@@ -898,7 +925,7 @@ bool TMainWindow::saveAs()
     try {
         TProjectFiles::saveAs(project_, path.toStdString());
     } catch (const std::exception& e) {
-        TMessages::information(this, text(e.what()));
+        TMessages::warning(this, text(e.what()));
         updateTitle();
         return false;
     }

@@ -160,6 +160,7 @@ private:
     void applyCommandStates();
     void updateComputationCommands();
     void rememberFile(const QString& path);
+    void forgetFile(const QString& path);
     void openInEditorUnguarded(const QString& path);
     void showOutcomeError(const std::optional<std::string>& error);
     template <class Command>

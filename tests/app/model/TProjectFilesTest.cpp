@@ -1,0 +1,145 @@
+#include "model/EWriteError.hpp"
+#include "model/TLayout.hpp"
+#include "model/TProject.hpp"
+#include "model/TProjectFiles.hpp"
+
+#include "FileText.hpp"
+#include "TestFolder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace orvane {
+namespace {
+
+const std::filesystem::path kUserCurves = std::filesystem::path(ORVANE_SOURCE_DIR) / "examples/cantilever-user-py.ov5d";
+
+// The first `count` lines of a text with CR LF line ends.
+std::string firstLines(const std::string& text, int count)
+{
+    size_t at = 0;
+    for (int n = 0; n < count; ++n) at = text.find('\n', at) + 1;
+    return text.substr(0, at);
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+struct DamagedFile {
+    const char* name;
+    std::string content;
+    int line;  // where the reading stopped, counted by hand in the content
+    int item;
+    const char* reason;
+};
+
+// The example holds six external p-y curves of ten lines each from line 11;
+// its first 40 lines end after the third.
+std::vector<DamagedFile> damagedFiles()
+{
+    const std::string whole = fileText(kUserCurves);
+    std::string binary("\x7f" "ELF\x02\x01\x01\x00\x00\x00\n\x03\x00\xff\xfe\x10\x20garbage\n\x01\x02", 30);
+    return {
+        {"half.ov5d", firstLines(whole, 40), 40, 3, "This file either invalid or incomplete."},
+        {"binary.ov5d", binary, 2, 1, "An integer was expected but not found."},
+        {"badnumber.ov5d", replaced(whole, "40 12\t", "40 1x2\t"), 3, 2,
+         "A floating point number was expected but not found."},
+        {"empty.ov5d", "", 1, 1, "This file either invalid or incomplete."},
+    };
+}
+
+TEST(TProjectFiles, AFileReadInPartGivesARecoveredProjectThatSaveCannotWriteOverTheOriginal)
+{
+    for (const DamagedFile& damaged : damagedFiles()) {
+        SCOPED_TRACE(damaged.name);
+        TestFolder folder;
+        const auto path = folder.path() / damaged.name;
+        writeFileText(path, damaged.content);
+
+        TProject project;
+        const TOpenOutcome outcome = TProjectFiles::openProject(project, path, TLayout::Current);
+        EXPECT_EQ(outcome.status, TOpenOutcome::Status::ReadInPart);
+        EXPECT_EQ(outcome.stoppedAt.line, damaged.line);
+        EXPECT_EQ(outcome.stoppedAt.item, damaged.item);
+        EXPECT_NE(outcome.error.find(damaged.reason), std::string::npos) << outcome.error;
+        EXPECT_TRUE(project.data().Recovered);
+        EXPECT_TRUE(project.isModified());
+        EXPECT_TRUE(TProjectFiles::needsName(project));
+        std::string shown = damaged.name;
+        shown[0] = static_cast<char>(std::toupper(shown[0]));
+        EXPECT_EQ(TProjectFiles::displayName(project), shown + " (recovered)");
+
+        const std::string message = TProjectFiles::openMessage(path, outcome);
+        for (const std::string& part :
+             {"The data file " + path.string() + " was opened in part: reading stopped at line " +
+                  std::to_string(damaged.line) + ", item " + std::to_string(damaged.item) + ".",
+              std::string(damaged.reason), "\"" + shown + " (recovered)\""})
+            EXPECT_NE(message.find(part), std::string::npos) << message << "\nwithout: " << part;
+
+        EXPECT_THROW(TProjectFiles::save(project), EWriteError);
+        EXPECT_EQ(fileText(path), damaged.content);
+
+        const auto chosen = folder.path() / "kept.ov5d";
+        TProjectFiles::saveAs(project, chosen);
+        EXPECT_FALSE(project.data().Recovered);
+        EXPECT_FALSE(project.isModified());
+        EXPECT_EQ(project.data().FileName, chosen.string());
+        EXPECT_EQ(TProjectFiles::displayName(project), "Kept.ov5d");
+        EXPECT_EQ(fileText(path), damaged.content);
+    }
+}
+
+TEST(TProjectFiles, TheHalfFileKeepsTheCurvesThatWereRead)
+{
+    TestFolder folder;
+    const auto path = folder.path() / "half.ov5d";
+    writeFileText(path, firstLines(fileText(kUserCurves), 40));
+    TProject project;
+    ASSERT_EQ(TProjectFiles::openProject(project, path, TLayout::Current).status, TOpenOutcome::Status::ReadInPart);
+    // Three whole curves and the row the file ended in.
+    const TGridTable& sets = project.tables().PYCurves2;
+    ASSERT_EQ(sets.rowCount(), 4);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(sets.cell(0, row).asInteger(), 15 + 5 * row) << row;
+    EXPECT_EQ(project.data().Title, "Cantilever sheet-pile wall on user p-y curves");
+    EXPECT_EQ(project.data().Increments, 40);
+}
+
+TEST(TProjectFiles, AWholeFileIsNotRecovered)
+{
+    TProject project;
+    const TOpenOutcome outcome = TProjectFiles::openProject(project, kUserCurves, TLayout::Current);
+    EXPECT_EQ(outcome.status, TOpenOutcome::Status::Read);
+    EXPECT_FALSE(project.data().Recovered);
+    EXPECT_FALSE(project.isModified());
+    EXPECT_FALSE(TProjectFiles::needsName(project));
+    EXPECT_EQ(TProjectFiles::displayName(project), "Cantilever-user-py.ov5d");
+}
+
+TEST(TProjectFiles, AFileThatCannotBeOpenedLeavesTheProjectAlone)
+{
+    TestFolder folder;
+    TProject project;
+    project.data().Title = "Kept";
+    project.data().FileName = (folder.path() / "mine.ov5d").string();
+
+    const auto missing = folder.path() / "missing.ov5d";
+    TOpenOutcome outcome = TProjectFiles::openProject(project, missing, TLayout::Current);
+    EXPECT_EQ(outcome.status, TOpenOutcome::Status::NotOpened);
+    EXPECT_EQ(outcome.error, "Cannot open file \"" + missing.string() + "\": No such file or directory");
+    EXPECT_EQ(TProjectFiles::openMessage(missing, outcome), outcome.error);
+
+    outcome = TProjectFiles::openProject(project, folder.path(), TLayout::Current);
+    EXPECT_EQ(outcome.status, TOpenOutcome::Status::NotOpened);
+    EXPECT_NE(outcome.error.find("Is a directory"), std::string::npos) << outcome.error;
+
+    EXPECT_EQ(project.data().Title, "Kept");
+    EXPECT_EQ(project.data().FileName, (folder.path() / "mine.ov5d").string());
+    EXPECT_FALSE(project.data().Recovered);
+}
+
+}  // namespace
+}  // namespace orvane
