@@ -125,7 +125,12 @@ private:
         if (tx.empty() || ty.empty()) return;
         p_.setFont(TGraphPainter::textFont(h_, false));
         const int lh = p_.fontMetrics().height();
-        const QPen solid(Qt::black, 1), dotted(Qt::black, 1, Qt::DotLine);
+        const QPen solid(Qt::black, 1);
+        // The grid's dots keep their screen spacing on a printer's finer
+        // pixels, where a plain dotted pen would close up into a solid line.
+        QPen dotted(Qt::black, 1, Qt::CustomDashLine);
+        const qreal dot = std::max<qreal>(1, std::round(s_.ppiX / static_cast<qreal>(kWindowPpi)));
+        dotted.setDashPattern({dot, 2 * dot});
         for (std::int64_t k = tx.first; k <= tx.last; ++k) {
             const double value = static_cast<double>(k) * tx.minor;
             const int x = graph::pixelX(value, v.x, r);
