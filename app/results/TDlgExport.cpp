@@ -6,6 +6,7 @@
 #include "results/TWorkbookExportList.hpp"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -47,7 +49,7 @@ TDlgExport::TDlgExport(TSourceProvider source, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Export to Excel"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(350, 444);
+    setFixedSize(kWidth, kHeight);
     createControls();
 }
 
@@ -77,21 +79,43 @@ void TDlgExport::createControls()
     connect(button3_, &QPushButton::clicked, this, &TDlgExport::generate);
     connect(button4_, &QPushButton::clicked, this, &QDialog::reject);
 
-    const auto label = [this](const char* name, const QString& text, int top) {
+    const auto label = [this](const char* name, const QString& text) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(8, top, width() - 16, 16);
+        l->setWordWrap(true);
         return l;
     };
-    label1_ = label("Label1", QStringLiteral("An Excel instance (if available) will open. "), 344);
-    label2_ = label("Label2", QStringLiteral("Please wait until all the data has been exported to Excel."), 360);
-    label3_ = label("Label3", QString::fromLatin1(kSavedNowhereYet), 376);
+    label1_ = label("Label1", QStringLiteral("An Excel instance (if available) will open. "));
+    label2_ = label("Label2", QStringLiteral("Please wait until all the data has been exported to Excel."));
+    label3_ = label("Label3", QString::fromLatin1(kSavedNowhereYet));
+    placeLabels();
+}
+
+// The labels stand 16 pixels apart; a text that is wider than the dialog in
+// the desktop's font wraps, the labels below it move down instead of
+// covering it, and the dialog grows when they no longer fit.
+void TDlgExport::placeLabels()
+{
+    const int labelWidth = width() - 16;
+    int top = 344;
+    for (QLabel* l : {label1_, label2_, label3_}) {
+        const int height = std::max(16, l->heightForWidth(labelWidth));
+        l->setGeometry(8, top, labelWidth, height);
+        top += height;
+    }
+    setFixedSize(kWidth, std::max(kHeight, top + 8));
 }
 
 void TDlgExport::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     formActivate();
+}
+
+void TDlgExport::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && label3_ != nullptr) placeLabels();
 }
 
 void TDlgExport::formActivate()
@@ -152,9 +176,11 @@ void TDlgExport::generate()
         return;
     }
     unsetCursor();
-    const QString saved = QStringLiteral("The workbook was saved to %1.").arg(path);
-    label3_->setText(label3_->fontMetrics().elidedText(saved, Qt::ElideMiddle, label3_->width()));
+    // The folder matters as much as the name, so a long path loses its middle.
+    label3_->setText(QStringLiteral("The workbook was saved to\n") +
+                     label3_->fontMetrics().elidedText(path, Qt::ElideMiddle, label3_->width()));
     label3_->setToolTip(path);
+    placeLabels();
     if (!open_(QUrl::fromLocalFile(path)))
         message_(this, QStringLiteral("The workbook was saved to %1, but no program could be started to open it.")
                            .arg(path));

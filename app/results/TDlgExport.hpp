@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QEvent;
 class QShowEvent;
 class QUrl;
 
@@ -61,9 +62,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    static constexpr int kWidth = 350;
+    static constexpr int kHeight = 444;
+
     void createControls();
+    void placeLabels();
     void setAllTicks(bool ticked);
     void generate();
 

@@ -103,6 +103,32 @@ TEST_F(DlgExport, ListsTheSevenGraphsWithShearBeforeMoment)
     EXPECT_EQ(dialog_->size(), QSize(350, 444));
 }
 
+// Whatever the font, every text is shown whole: a label that needs more
+// lines gets them, the labels below it move down and the dialog grows.
+TEST_F(DlgExport, TheNotesBelowTheButtonsAreShownWholeAndApart)
+{
+    const auto check = [this](const std::string& when) {
+        int previousBottom = 0;
+        for (const char* name : {"Label1", "Label2", "Label3"}) {
+            const auto* label = dialog_->findChild<QLabel*>(QString::fromLatin1(name));
+            const QRect box = label->geometry();
+            EXPECT_GE(box.height(), label->heightForWidth(box.width())) << name << ", " << when;
+            EXPECT_GE(box.top(), previousBottom) << name << ", " << when;
+            EXPECT_LE(box.right(), dialog_->width()) << name << ", " << when;
+            previousBottom = box.bottom() + 1;
+        }
+        EXPECT_LE(previousBottom, dialog_->height()) << when;
+    };
+    check("as made");
+    EXPECT_EQ(dialog_->size(), QSize(350, 444));
+    dialog_->setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+    check("in a large font");
+    chosen_ = QString::fromStdString((folder_ / "wall-plots.xlsx").string());
+    button("Button3")->click();
+    check("after generating");
+    EXPECT_TRUE(dialog_->findChild<QLabel*>(QStringLiteral("Label2"))->text().endsWith("exported to Excel."));
+}
+
 TEST_F(DlgExport, AGraphWithoutCurvesIsGreyedUntickedAndSkippedBySelectAll)
 {
     EXPECT_FALSE(enabled(1));
