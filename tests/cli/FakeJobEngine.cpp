@@ -1,15 +1,21 @@
 // Stand-ins for the engine library that end every job with a chosen result
 // word and touch no file: with the job entry (and a message naming the report
 // from the control file) or with the working-folder entry only, as an older
-// library has.
+// library has. Each load is logged to $FAKE_ENGINE_LOAD_LOG when it is set.
 
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "core/job_entry.h"
 
 #define ORVANE_EXPORT extern "C" __attribute__((visibility("default")))
+
+__attribute__((constructor)) static void logLoad()
+{
+    if (const char* log = std::getenv("FAKE_ENGINE_LOAD_LOG")) std::ofstream(log, std::ios::app) << "loaded\n";
+}
 
 ORVANE_EXPORT int32_t _IORVANE(int32_t interfaceNumber)
 {
