@@ -3,8 +3,10 @@
 #include "model/TControlFile.hpp"
 #include "model/TDisplayName.hpp"
 #include "model/TPlotFileReader.hpp"
+#include "model/TProjectCheck.hpp"
 #include "model/TProjectFiles.hpp"
 #include "model/TRunCommand.hpp"
+#include "model/TRunWarnings.hpp"
 #include "model/TStageFiles.hpp"
 #include "model/TStages.hpp"
 #include "model/TUnits.hpp"
@@ -15,6 +17,7 @@
 #include "ui/TGuideWindow.hpp"
 #include "ui/TIcons.hpp"
 #include "ui/TMessages.hpp"
+#include "ui/TRunWarningsDialog.hpp"
 #include "ui/TStagedConstructionDialog.hpp"
 #include "ui/TTableButtonDialog.hpp"
 #include "ui/TTableWindow.hpp"
@@ -942,6 +945,13 @@ void TMainWindow::runAnalysis()
 {
     if (!commitActiveChild() || !save()) return;
     if (project_.data().FileName == TProjectFiles::kNewName) return;
+    // The project check stops the run; the findings after it only ask.
+    if (const auto warning = TProjectCheck::warning(project_)) {
+        TMessages::warning(this, text(*warning));
+        return;
+    }
+    if (const auto findings = TRunWarnings::of(project_); !findings.empty())
+        if (!TRunWarningsDialog::confirm(this, findings)) return;
     TRunOutcome outcome;
     {
         const BusyCursor busy;

@@ -4,6 +4,7 @@
 #include "ui/TDataEdit.hpp"
 #include "ui/TGridTableModel.hpp"
 #include "ui/TGridView.hpp"
+#include "ui/TRunWarningsDialog.hpp"
 #include "ui/TTableWindow.hpp"
 
 #include <QAction>
@@ -56,6 +57,10 @@ void UiTest::SetUp()
         paths_.pop_front();
         return choice;
     });
+    TRunWarningsDialog::setPresenter([this](const QStringList& warnings) {
+        runWarnings_ << warnings;
+        return runAnyway_;
+    });
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<TMainWindow>(std::filesystem::path(ORVANE_BIN_DIR) / "libOrvaneEngine.so");
     window_->show();
@@ -67,6 +72,7 @@ void UiTest::TearDown()
     window_.reset();
     TMessages::setPresenter({});
     TFileDialogs::setChooser({});
+    TRunWarningsDialog::setPresenter({});
     EXPECT_TRUE(answers_.empty()) << "unused answers";
     QDir::setCurrent(QDir::tempPath());
 }

@@ -65,6 +65,10 @@ protected:
     // Copies a file of examples/ into the private folder.
     QString example(const QString& name);
 
+    // The findings the last runs asked about, and the answer to the next ones.
+    QList<QStringList> runWarnings_;
+    bool runAnyway_ = true;
+
     QTemporaryDir folder_;
     std::unique_ptr<TMainWindow> window_;
     QStringList messages_;
