@@ -43,12 +43,13 @@ struct CommandLine {
     std::vector<std::string> sideView;
     std::optional<double> width, height;
     std::optional<int> ppi;
+    bool soilLayer = false, wallGeometry = false;
 };
 
 void addOptions(CLI::App& app, CommandLine& c)
 {
     app.add_option("files", c.analyse.files, "data files (.ov5d) to analyse");
-    app.add_option("-j,--jobs", c.analyse.jobs, "jobs run side by side (0: one per core)")->check(CLI::NonNegativeNumber);
+    app.add_option("-j,--jobs", c.analyse.jobs, "jobs run side by side (0: one per core); summaries in file order")->check(CLI::NonNegativeNumber);
     app.add_flag("--json", c.analyse.json, "print the summary as one JSON document");
     app.add_option("--convert", c.convert, "OLD NEW: rewrite a data file of any layout in the current one")
         ->expected(2);
@@ -62,6 +63,9 @@ void addOptions(CLI::App& app, CommandLine& c)
     app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view");
     app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view");
     app.add_option("--ppi", c.ppi, "pixels per inch for --picture");
+    app.add_flag("--soil-layer", c.soilLayer, "--picture with the soil-layer strip (the window's Show Soil Layer)");
+    app.add_flag("--wall-geometry", c.wallGeometry,
+                 "--picture with the wall in the soil strip (the window's Show Wall Geometry)");
 }
 
 const char* const kUsage =
@@ -69,6 +73,7 @@ const char* const kUsage =
     "       orvane-run --convert OLD NEW [--layout 2015|2013|3.0|2.0]\n"
     "       orvane-run --graphs FILE.ov5d\n"
     "       orvane-run --picture GRAPH FILE.ov5d OUT [--width IN] [--height IN] [--ppi N]\n"
+    "                  [--soil-layer [--wall-geometry]]\n"
     "       orvane-run --export-xlsx FILE.ov5d OUT.xlsx [--plots LIST]\n"
     "       orvane-run --side-view FILE.ov5d OUT [--width PX] [--height PX]\n"
     "       orvane-run --help | --version\n";
@@ -88,12 +93,18 @@ int dispatch(const CommandLine& c)
     if (c.layout && c.convert.empty()) return usageError("--layout belongs to --convert");
     if (c.plots && c.exportXlsx.empty()) return usageError("--plots belongs to --export-xlsx");
     if (c.ppi && c.picture.empty()) return usageError("--ppi belongs to --picture");
+    if ((c.soilLayer || c.wallGeometry) && c.picture.empty())
+        return usageError("--soil-layer and --wall-geometry belong to --picture");
+    // As in the window, where Show Wall Geometry is disabled while the strip is off.
+    if (c.wallGeometry && !c.soilLayer) return usageError("--wall-geometry needs --soil-layer");
     if ((c.width || c.height) && c.picture.empty() && c.sideView.empty())
         return usageError("--width and --height belong to --picture and --side-view");
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);
-    if (!c.picture.empty()) return runPicture(c.picture[0], c.picture[1], c.picture[2], c.width, c.height, c.ppi);
+    if (!c.picture.empty())
+        return runPicture(c.picture[0], c.picture[1], c.picture[2], c.width, c.height, c.ppi,
+                          {c.soilLayer, c.wallGeometry});
     if (!c.exportXlsx.empty()) return runExportXlsx(c.exportXlsx[0], c.exportXlsx[1], c.plots);
     if (!c.sideView.empty()) return runSideView(c.sideView[0], c.sideView[1], c.width, c.height);
     if (c.analyse.files.empty()) return usageError("no data file given");
