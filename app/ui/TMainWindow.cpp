@@ -25,6 +25,7 @@
 #include "ui/TTitleDialog.hpp"
 #include "ui/TWallConfigurationDialog.hpp"
 #include "ui/TWallPropertiesDialog.hpp"
+#include "views/T3DView.hpp"
 #include "views/TSideView.hpp"
 
 #include <QActionGroup>
@@ -52,10 +53,6 @@ const char* const kSaveQuestion = "Do you want to save any changes?";
 const char* const kEditorFailed = "An error occurred in running the Word Processor";
 const char* const kLater = ": its window comes with a later version of ORVANE";
 constexpr int kWindowListMax = 50;
-
-// The side view and the 3D view are not part of this version; their
-// commands keep their rules but stay disabled.
-constexpr bool kResultWindowsBuilt = false;
 
 QString text(const std::string& s)
 {
@@ -333,8 +330,8 @@ void TMainWindow::createComputationActions()
                                   QStringLiteral("View Soil Profile"));
     geometry->setIcon(TIcons::icon(TIconKind::SoilProfile));
     geometry->setEnabled(false);
-    laterActions_ << addAction("View3D", QStringLiteral("3D View"), [] {}, QStringLiteral("3D View"));
-    laterActions_.back()->setIcon(TIcons::icon(TIconKind::View3D));
+    addAction("View3D", QStringLiteral("3D View"), [this] { show3DView(); }, QStringLiteral("3D View"))
+        ->setIcon(TIcons::icon(TIconKind::View3D));
     const TIconKind icons[] = {TIconKind::PYCurves, TIconKind::Deflection, TIconKind::Moment,   TIconKind::Shear,
                                TIconKind::Reaction, TIconKind::ThreePanel, TIconKind::Pressure};
     size_t k = 0;
@@ -588,12 +585,11 @@ void TMainWindow::applyCommandStates()
     }
 }
 
-// The 3D view comes later.
 void TMainWindow::updateComputationCommands()
 {
     const bool plotData = resultsAvailable_ && fileExists(TControlFile::plotData(project_.data().FileName));
     act("ViewGeometry")->setEnabled(plotData);
-    act("View3D")->setEnabled(kResultWindowsBuilt);
+    act("View3D")->setEnabled(true);
 }
 
 void TMainWindow::updateWindowMenu()
@@ -788,6 +784,17 @@ void TMainWindow::showGuide(const QString& section)
 void TMainWindow::showSideView()
 {
     windows_->show(QStringLiteral("sideview"), [this] { return new TSideView(project_); }, false);
+}
+
+// One 3D view at a time; its menu and toolbar buttons stay in the main
+// window while it is open.
+QWidget* TMainWindow::show3DView()
+{
+    const QString key = QStringLiteral("view3d");
+    const bool open = windows_->find(key) != nullptr;
+    QWidget* content = windows_->show(key, [this] { return new T3DView(project_, graphs_.pltDef); }, false);
+    if (auto* view = qobject_cast<T3DView*>(content); view && !open) view->attach(*this);
+    return content;
 }
 
 void TMainWindow::about()

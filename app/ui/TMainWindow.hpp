@@ -87,6 +87,8 @@ public:
     QWidget* showDialog(TDialogKind kind, bool modal = false);
     void showGuide(const QString& section);
     void showSideView();
+    // Opens the 3D view, or brings it forward; returns its content.
+    QWidget* show3DView();
     void about();
     void checkForUpdates();
 

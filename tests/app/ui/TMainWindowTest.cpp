@@ -8,6 +8,7 @@
 #include "ui/TTableWindow.hpp"
 #include "ui/TTextWindow.hpp"
 #include "ui/TWallPropertiesDialog.hpp"
+#include "views/T3DView.hpp"
 #include "views/TSideView.hpp"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,6 +29,7 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 
 namespace orvane {
@@ -349,14 +352,41 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward)
     EXPECT_EQ(window_->mdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("Project Title"));
 }
 
-TEST_F(MainWindowTest, ResultWindowsComeLaterAndSaySo)
+// Always enabled; one 3D view at a time, whose menu and toolbar buttons are
+// in the main window only while it is open.
+TEST_F(MainWindowTest, ThreeDViewOpensOnceWithItsMenuAndButtons)
 {
-    const char* later[] = {"View3D"};
-    for (const char* name : later) {
-        EXPECT_FALSE(action(name)->isEnabled()) << name;
-        EXPECT_TRUE(action(name)->toolTip().endsWith(QStringLiteral(": its window comes with a later version of ORVANE")))
-            << name;
-    }
+    window_->openFile(example(QStringLiteral("anchored-tieback.ov5d")), TLayout::Current, false);
+    ASSERT_TRUE(action("View3D")->isEnabled());
+    auto menuTitles = [this] {
+        QStringList titles;
+        for (QAction* a : window_->menuBar()->actions()) titles << a->text();
+        return titles;
+    };
+    EXPECT_FALSE(menuTitles().contains(QStringLiteral("Show 3DView")));
+    trigger("View3D");
+    trigger("View3D");
+    settle();
+    const QList<T3DView*> views = window_->findChildren<T3DView*>();
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_EQ(views[0]->windowTitle(), QStringLiteral("3-D View"));
+    const QStringList titles = menuTitles();
+    ASSERT_TRUE(titles.contains(QStringLiteral("Show 3DView")));
+    EXPECT_EQ(titles.indexOf(QStringLiteral("Show 3DView")) + 1, titles.indexOf(QStringLiteral("&Window")));
+    auto* bar = window_->findChild<QToolBar*>(QStringLiteral("View3DToolBar"));
+    ASSERT_NE(bar, nullptr);
+    QStringList buttons;
+    for (QAction* a : bar->actions()) buttons << a->text();
+    EXPECT_EQ(buttons, (QStringList{"Panning", "Zoom Window", "Zooming", "Rotating", "Zoom In", "Zoom Out",
+                                    "Restart View", "Deformed Shape"}));
+    // No results yet: no deformed shape.
+    EXPECT_FALSE(views[0]->deformationAvailable());
+    EXPECT_FALSE(views[0]->action(QStringLiteral("Deformed Shape"))->isEnabled());
+    window_->windows().close(QStringLiteral("view3d"));
+    settle();
+    EXPECT_TRUE(window_->findChildren<T3DView*>().isEmpty());
+    EXPECT_FALSE(menuTitles().contains(QStringLiteral("Show 3DView")));
+    EXPECT_EQ(window_->findChild<QToolBar*>(QStringLiteral("View3DToolBar")), nullptr);
 }
 
 // Enabled with results as the graphs are; one side view at a time, closed
