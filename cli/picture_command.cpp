@@ -62,7 +62,8 @@ std::string graphList()
 }  // namespace
 
 int runPicture(const std::string& graphId, const std::string& dataArg, const std::string& outArg,
-               std::optional<double> width, std::optional<double> height, std::optional<int> ppi)
+               std::optional<double> width, std::optional<double> height, std::optional<int> ppi,
+               TPictureStrip strip)
 {
     TPictureAttributes a;
     a.widthInches = width.value_or(a.widthInches);
@@ -101,10 +102,21 @@ int runPicture(const std::string& graphId, const std::string& dataArg, const std
                   << "\n";
         return 1;
     }
+    TGraphPlot& graph = *graphs.byId(graphId);
+    // The window offers the strip's items only for a graph that has what they show.
+    if (strip.soilLayer && graph.Layers.curveCount() == 0) {
+        std::cerr << "orvane-run: graph " << graphId << " has no soil layers to show\n";
+        return 1;
+    }
+    if (strip.wallGeometry && graph.WallLineCount == 0) {
+        std::cerr << "orvane-run: graph " << graphId << " has no wall geometry to show\n";
+        return 1;
+    }
+    graph.ShowLayers = graph.ShowLayers || strip.soilLayer;
+    graph.ShowWall = graph.ShowWall || strip.wallGeometry;
     ensureApplication();
     // As a window opening on the graph: the first 20 curves active, the
     // full ranges, the legend at its place for a window of the picture's size.
-    TGraphPlot& graph = *graphs.byId(graphId);
     TGraphPainter::activateFirst(graph);
     const TGraphView view = TGraphPicture::openingView(graph, a.pixels(), kScreenPpi);
     if (const auto error = TGraphPicture::save(graph, view, a, kScreenPpi, out)) {

@@ -4,11 +4,13 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QImage>
 #include <QImageReader>
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -124,6 +126,61 @@ TEST_F(PictureCommand, FailuresAndUsageErrors)
     EXPECT_EQ(run("--picture pltDef " + data.string() + " " + (dir_ / "x.gif").string()).status, 2);
     EXPECT_EQ(run("--picture pltDef " + data.string()).status, 2);
     EXPECT_EQ(run("--picture pltDef " + data.string() + " " + (dir_ / "no/such/x.png").string()).status, 1);
+}
+
+fs::path example(const std::vector<fs::path>& examples, const std::string& name)
+{
+    for (const fs::path& e : examples)
+        if (e.filename() == name) return e;
+    return {};
+}
+
+// Pixels of one colour in the columns [from, to) of a picture.
+int countIn(const QImage& image, int from, int to, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = std::max(0, from); x < std::min(to, image.width()); ++x)
+            if (image.pixel(x, y) == colour) ++n;
+    return n;
+}
+
+TEST_F(PictureCommand, SoilStripAndWallGeometryAsTheMenuItemsShowThem)
+{
+    const fs::path data = example(examples_, "sand-over-weak-rock-socket.ov5d");
+    ASSERT_FALSE(data.empty());
+    const std::string base = "--picture pltDMS " + data.string() + " ";
+    const std::string size = " --width 10 --height 6.5 --ppi 96";
+    const fs::path plain = dir_ / "plain.png", strip = dir_ / "strip.png", wall = dir_ / "wall.png";
+    ASSERT_EQ(run(base + plain.string() + size).status, 0);
+    ASSERT_EQ(run(base + strip.string() + size + " --soil-layer").status, 0);
+    ASSERT_EQ(run(base + wall.string() + size + " --soil-layer --wall-geometry").status, 0);
+    const QImage p(QString::fromStdString(plain.string())), s(QString::fromStdString(strip.string())),
+        w(QString::fromStdString(wall.string()));
+    ASSERT_EQ(s.size(), QSize(960, 624));
+    // The half-inch strip of a picture at the right, 96 pixels per inch:
+    // [right - 48 + 19, right] with right = 960 - 24 - 7.
+    const int right = 960 - 96 / 4 - 14 / 2, left = right - 96 / 2 + 96 / 5;
+    const QRgb black = qRgb(0, 0, 0), grey = qRgb(128, 128, 128);
+    // Without the strip the panel reaches there; with it the layers' patterns
+    // fill it far more densely than the panel's dotted grid.
+    EXPECT_GT(countIn(s, left + 1, right, black), 3 * countIn(p, left + 1, right, black));
+    // The wall: a grey bar over the middle fifth of the strip, most of its
+    // height (the wall reaches 36 of the 40 ft shown).
+    const int wallLeft = left + (right - left) * 2 / 5, wallRight = left + (right - left) * 3 / 5;
+    const int bar = (wallRight - wallLeft - 1) * 400;
+    EXPECT_GT(countIn(w, wallLeft + 1, wallRight, grey), countIn(s, wallLeft + 1, wallRight, grey) + bar);
+    EXPECT_EQ(countIn(w, left + 1, wallLeft - 1, grey), 0);
+
+    // Like the menu items: the wall needs the strip, and a graph without
+    // layers or wall curves has neither.
+    const fs::path out = dir_ / "y.png";
+    EXPECT_EQ(run(base + out.string() + " --wall-geometry").status, 2);
+    EXPECT_EQ(run("--graphs " + data.string() + " --soil-layer").status, 2);
+    const CommandRun r = run("--picture pltDef " + data.string() + " " + out.string() + " --soil-layer");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.output.find("no soil layers"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(out));
 }
 
 }  // namespace
