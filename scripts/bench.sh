@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds optimised and runs the engine benchmarks (figures go into the README).
+# Builds optimised and runs the engine and graph-drawing benchmarks (figures go
+# into the README).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build-release -j2 --target engine_bench
+cmake --build build-release -j2 --target engine_bench graph_bench
 build-release/bench/engine_bench "$@"
+build-release/bench/graph_bench "$@"
