@@ -6,6 +6,7 @@
 #include "model/TProjectCheck.hpp"
 #include "model/TProjectFiles.hpp"
 #include "model/TRunCommand.hpp"
+#include "model/TRunSummary.hpp"
 #include "model/TRunWarnings.hpp"
 #include "model/TStageFiles.hpp"
 #include "model/TStages.hpp"
@@ -17,6 +18,7 @@
 #include "ui/TGuideWindow.hpp"
 #include "ui/TIcons.hpp"
 #include "ui/TMessages.hpp"
+#include "ui/TRunSummaryWindow.hpp"
 #include "ui/TRunWarningsDialog.hpp"
 #include "ui/TStagedConstructionDialog.hpp"
 #include "ui/TTableButtonDialog.hpp"
@@ -973,7 +975,15 @@ void TMainWindow::runAnalysis()
     // Without a plot-data file the last results stand.
     if (outcome.completed() && fileExists(TControlFile::plotData(project_.data().FileName))) readPlotFile(true);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) windows_->discardAll();
+    if (outcome.completed()) showRunSummary(TRunSummary::of(project_, outcome));
     updateCommands();
+}
+
+QWidget* TMainWindow::showRunSummary(TRunSummary summary)
+{
+    const QString key = QStringLiteral("runsummary");
+    windows_->discard(key);
+    return windows_->show(key, [&] { return new TRunSummaryWindow(*this, std::move(summary)); }, false);
 }
 
 void TMainWindow::setUnits(int system)

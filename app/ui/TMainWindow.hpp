@@ -6,6 +6,7 @@
 #include "model/TOption.hpp"
 #include "model/TProject.hpp"
 #include "model/TRecentFiles.hpp"
+#include "model/TRunSummary.hpp"
 #include "ui/TWindowHost.hpp"
 
 #include <QMainWindow>
@@ -79,6 +80,8 @@ public:
     void openFromCommandLine(const QString& argument);
 
     void runAnalysis();
+    // Shows the outcome of a run at a glance in a child window of its own.
+    QWidget* showRunSummary(TRunSummary summary);
     void setUnits(int system);
     void setEarthPressure(int choice);
     void toggleOption(TOption option);

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "model/TRunOutcome.hpp"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class TProject;
+
+// The largest value of a result along the wall and the depth where it acts.
+struct TExtreme {
+    double value = 0;
+    double depth = 0;
+};
+
+// How one analysed set ended and its largest results, in the project's
+// display units (deflection in in or m, moment in lbs-in or kN-m, shear in
+// lbs or kN, depths in ft or m).
+struct TSetSummary {
+    std::string name;  // "Analysis", "Short-term", "Long-term", "Stage n"
+    int iteration = 0;
+    bool offCurve = false;
+    bool exceeded = false;
+    bool notClosed = false;
+    bool extremesRead = false;  // the set's results were found whole in the plot-data file
+    TExtreme deflection, moment, shear;
+
+    bool converged() const { return !exceeded && !notClosed; }
+    // "converged", or what ended the set in plain words.
+    std::string ending() const;
+    // The report's warnings of the set, in its words and order.
+    std::vector<std::string> warnings() const;
+};
+
+// The outcome of a run at a glance, from the run's outcome, its report and
+// its plot-data file. The desktop program shows it in a window; the runner
+// prints its lines.
+class TRunSummary {
+public:
+    enum class End {
+        Converged,     // every set converged
+        NotConverged,  // the job ran to its end, a set did not converge
+        InputError,    // the engine found an input error
+        SoilStop,      // the soil package stopped the job
+        Failed,        // the run did not get to the engine, or its files are not this run's
+    };
+
+    // The files are those beside the project's data file; they are read only
+    // when the outcome says that the engine ran and the report ends as the
+    // engine ends it, so what an earlier run left is never shown.
+    static TRunSummary of(const TProject& project, const TRunOutcome& outcome);
+
+    End end = End::Failed;
+    std::vector<TSetSummary> sets;
+    // Input errors and soil-package stops in the report's own words (or the
+    // engine's, or the run command's message when no report was written).
+    std::vector<std::string> errors;
+    std::filesystem::path report;  // empty when this run wrote none
+    int units = 1;
+
+    // One sentence on how the whole run went.
+    std::string endText() const;
+    // Unit texts of the columns, for the project's unit system.
+    std::string deflectionUnit() const;
+    std::string momentUnit() const;
+    std::string shearUnit() const;
+    std::string depthUnit() const;
+    // The summary as plain text lines.
+    std::vector<std::string> lines() const;
+
+    // Pieces the runner may use on files of its own.
+    static bool reportComplete(const std::filesystem::path& report);
+    static std::vector<TSetSummary> readReportSets(const std::filesystem::path& report);
+    static std::vector<std::string> readReportErrors(const std::filesystem::path& report);
+    // Fills the extremes of the sets from the plot-data file's results blocks,
+    // raw (in the engine's units: depths in in or m).
+    static void readPlotExtremes(const std::filesystem::path& plot, std::vector<TSetSummary>& sets);
+};
+
+}  // namespace orvane
