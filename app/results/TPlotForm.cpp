@@ -381,6 +381,26 @@ QPrinter& TPlotForm::printer()
     return *printer_;
 }
 
+TGraphSurface TPlotForm::printSurface(const QPrinter& printer) const
+{
+    TGraphSurface s;
+    s.ppiX = printer.logicalDpiX();
+    s.ppiY = printer.logicalDpiY();
+    s.fontHeight = TGraphPainter::surfaceFontHeight(s.ppiY);
+    s.kind = TSurfaceKind::Printer;
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QMarginsF minimum = layout.minimumMargins();
+    const int offsetX = static_cast<int>(std::lround(minimum.left() * s.ppiX / 72.0));
+    const int offsetY = static_cast<int>(std::lround(minimum.top() * s.ppiY / 72.0));
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    // Computed from the printable area's corner, then moved to the paper's.
+    const TPixelRect c = graph::printClient(paper.width() - 2 * offsetX, paper.height() - 2 * offsetY, offsetX,
+                                            offsetY, s.ppiX, s.ppiY, margins_);
+    s.client = {c.l + offsetX, c.t + offsetY, c.r + offsetX, c.b + offsetY};
+    return s;
+}
+
 bool TPlotForm::printTo(QPrinter& printer)
 {
     printer.setDocName(qs(plot_.Caption));
@@ -393,21 +413,7 @@ bool TPlotForm::printTo(QPrinter& printer)
         printer.setFullPage(fullPage);
         return false;
     }
-    TGraphSurface s;
-    s.ppiX = printer.logicalDpiX();
-    s.ppiY = printer.logicalDpiY();
-    s.fontHeight = TGraphPainter::surfaceFontHeight(s.ppiY);
-    s.kind = TSurfaceKind::Printer;
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Point);
-    const QMarginsF minimum = layout.minimumMargins();
-    const int offsetX = static_cast<int>(std::lround(minimum.left() * s.ppiX / 72.0));
-    const int offsetY = static_cast<int>(std::lround(minimum.top() * s.ppiY / 72.0));
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    TPixelRect c = graph::printClient(paper.width() - 2 * offsetX, paper.height() - 2 * offsetY, offsetX, offsetY,
-                                      s.ppiX, s.ppiY, margins_);
-    s.client = {c.l + offsetX, c.t + offsetY, c.r + offsetX, c.b + offsetY};
-    TGraphPainter::paint(painter, plot_, view(), s);
+    TGraphPainter::paint(painter, plot_, view(), printSurface(printer));
     const bool ended = painter.end();
     printer.setFullPage(fullPage);
     update();

@@ -83,6 +83,9 @@ public:
     // Prints one page on a printer already set up; false when the job could
     // not start.
     bool printTo(QPrinter& printer);
+    // The page as printTo draws it, in paper pixels: the client area inside
+    // the margins (each at least the printer's unprintable border).
+    TGraphSurface printSurface(const QPrinter& printer) const;
     // The message of a failure, or nothing.
     std::optional<std::string> savePicture(const std::filesystem::path& path, const TPictureAttributes& attributes);
     // What the dialogs' OK does.

@@ -310,6 +310,55 @@ TEST(PlotForm, PrintsOnePageTitledWithTheCaption)
                 bytes.contains("Deflection vs Depth"));
 }
 
+TEST(PlotForm, DefaultMarginsPrintOneInchInsideThePaper)
+{
+    TOpened w(test::depthGraph());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const TGraphSurface s = w.form->printSurface(printer);
+    EXPECT_EQ(s.ppiX, 600);
+    EXPECT_EQ(s.kind, TSurfaceKind::Printer);
+    // 8.5 x 11 in at 600 pixels per inch, one inch in on every side.
+    EXPECT_EQ(s.client, (TPixelRect{600, 600, 5100 - 600, 6600 - 600}));
+    EXPECT_EQ(s.fontHeight, 88);  // the window's 14 pixels at 96 ppi: 87.5 at 600, rounded
+}
+
+TEST(PlotForm, LegendEntriesInTheirColoursStarredWhileVisibleAndKeptInsideWhenDragged)
+{
+    TOpened w(test::flatCurves(2, 5));
+    TPlotLegend* legend = w.form->legend();
+    const auto blueIn = [&](int row) {
+        const QImage image = legend->viewport()->grab().toImage();
+        const QRect r = legend->visualItemRect(legend->item(row));
+        int n = 0, rightmost = -1;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > 200 && c.red() < 90 && c.green() < 90) {
+                    ++n;
+                    rightmost = std::max(rightmost, x);
+                }
+            }
+        return std::pair{n, rightmost};
+    };
+    const auto [visible, visibleRight] = blueIn(1);  // curve 2 in colour 1, blue
+    EXPECT_GT(visible, 20);
+    EXPECT_EQ(blueIn(0).first, 0);  // curve 1 in black
+    w.form->curveActions()[1]->trigger();  // hidden: the " *" goes
+    const auto [hidden, hiddenRight] = blueIn(1);
+    EXPECT_LT(hidden, visible);
+    EXPECT_LT(hiddenRight, visibleRight);
+    // Dragged far beyond the window, the legend stops at its edge.
+    const QPoint grab = legend->visualItemRect(legend->item(0)).center();
+    QTest::mousePress(legend->viewport(), Qt::LeftButton, {}, grab);
+    QTest::mouseMove(legend->viewport(), grab + QPoint(-5000, -5000));
+    QTest::mouseRelease(legend->viewport(), Qt::LeftButton, {}, grab + QPoint(-5000, -5000));
+    EXPECT_EQ(legend->pos(), QPoint(0, 0));
+}
+
 TEST(PlotForm, SaveToDiskWritesThePictureInTheChosenColours)
 {
     QTemporaryDir dir;
