@@ -176,12 +176,15 @@ void T3DGLWidget::compileList(unsigned id, const T3DList& list)
     gl.glEnable(GL_BLEND);
     gl.glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     gl.glDepthMask(GL_FALSE);
+    // The picture stays opaque: the window composes it by its alpha.
+    gl.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     for (const T3DQuad& q : list.quads)
         if (q.filled && q.fill.a < 1) quadFace(gl, q);
     for (const T3DPyramid& p : list.pyramids) pyramidFaces(gl, p);
     gl.glEnable(GL_CULL_FACE);
     for (const T3DSolid& s : list.solids)
         if (s.filled && s.fill.a < 1) solidFaces(gl, s);
+    gl.glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     gl.glDepthMask(GL_TRUE);
     gl.glDisable(GL_BLEND);
     gl.glEndList();

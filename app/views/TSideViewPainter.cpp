@@ -40,17 +40,22 @@ QPen penOf(TSceneRole role, double width, const QColor& windowText)
     return pen;
 }
 
-void drawText(QPainter& painter, const TSceneText& t, double lineHeight, const QColor& windowText)
+// Texts stand on the background, so that a water line or a tieback drawn
+// under them never strikes them through.
+void drawText(QPainter& painter, const TSceneText& t, double lineHeight, const QColor& windowText,
+              const QColor& background)
 {
-    painter.setPen(colourOf(t.role, windowText));
     const double wide = 1e5;
     const QRectF box = t.centred ? QRectF(t.x - wide / 2, t.y, wide, lineHeight) : QRectF(t.x, t.y, wide, lineHeight);
-    painter.drawText(box, (t.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextDontClip,
-                     QString::fromStdString(t.text));
+    const int flags = (t.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextDontClip;
+    const QString text = QString::fromStdString(t.text);
+    painter.fillRect(painter.boundingRect(box, flags, text).adjusted(-1, 0, 1, 0), background);
+    painter.setPen(colourOf(t.role, windowText));
+    painter.drawText(box, flags, text);
 }
 
 void drawItem(QPainter& painter, const TSideViewScene& scene, const TSceneItem& item, double lineHeight,
-              const QColor& windowText)
+              const QColor& windowText, const QColor& background)
 {
     switch (item.kind) {
     case TSceneItem::Line: {
@@ -84,7 +89,7 @@ void drawItem(QPainter& painter, const TSideViewScene& scene, const TSceneItem& 
         painter.setBrush(Qt::NoBrush);
         break;
     }
-    case TSceneItem::Text: drawText(painter, scene.texts[item.index], lineHeight, windowText); break;
+    case TSceneItem::Text: drawText(painter, scene.texts[item.index], lineHeight, windowText, background); break;
     }
 }
 
@@ -135,7 +140,7 @@ void TSideViewPainter::paint(QPainter& painter, const TSideViewScene& scene, con
 {
     painter.fillRect(QRectF(0, 0, surface.width, surface.height), background);
     painter.setFont(font);
-    for (const TSceneItem& item : scene.order) drawItem(painter, scene, item, surface.lineHeight, windowText);
+    for (const TSceneItem& item : scene.order) drawItem(painter, scene, item, surface.lineHeight, windowText, background);
 }
 
 void TSideViewPainter::paintPage(QPainter& painter, const QPaintDevice& device, const TProject& project,

@@ -10,6 +10,7 @@
 #include "ui/TChildWindows.hpp"
 #include "ui/TMainWindow.hpp"
 #include "ui/TMessages.hpp"
+#include "views/T3DView.hpp"
 #include "views/TSideView.hpp"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -27,6 +29,12 @@
 using namespace orvane;
 
 namespace {
+
+// An oblique view from the excavated side, looking down on the wall top.
+constexpr double kViewTilt = 25;
+constexpr double kViewTurn = -125;
+constexpr double kFactor = 20;
+constexpr double kZoom = 1.5;
 
 void settle(int milliseconds = 400)
 {
@@ -70,20 +78,20 @@ void completeAnchoredExample(TProject& project)
 {
     TProgramData& d = project.data();
     d.Title = "Anchored sheet-pile wall in sand over stiff clay, water tables and surcharges";
-    d.WaterDepthBackfill = 144;    // 12 ft
-    d.WaterDepthExcavation = 336;  // 28 ft
+    d.WaterDepthBackfill = 240;    // 20 ft
+    d.WaterDepthExcavation = 312;  // 26 ft
     TProjectTables& t = project.tables();
     t.NewSoil.commit(1, 0, "18");
     t.NewSoil.setRowCount(2);
     t.NewSoil.commit(0, 1, "3");
     t.NewSoil.commit(1, 1, "60");
     TGridTable& clay = *t.NewSoil.cell(2, 1).subTable();
-    const char* clayRows[][4] = {{"125", "1500", "0.007", "500"}, {"125", "2000", "0.005", "500"}};
+    const char* clayRows[][4] = {{"125", "3000", "0.005", "1000"}, {"125", "4000", "0.004", "1000"}};
     for (int row = 0; row < 2; ++row)
         for (int c = 0; c < 4; ++c) clay.commit(c, row, clayRows[row][c]);
     project.setOption(TOption::Surcharges, true);
     t.SurchargeTable.setRowCount(2);
-    const char* loads[][4] = {{"1", "5000", "60", "0"}, {"3", "400", "192", "96"}};
+    const char* loads[][4] = {{"1", "2000", "60", "0"}, {"3", "250", "192", "96"}};
     for (int row = 0; row < 2; ++row)
         for (int c = 0; c < 4; ++c) t.SurchargeTable.commit(c, row, loads[row][c]);
 }
@@ -125,6 +133,50 @@ bool printPage(const TSideView& view, const QString& pdf)
     return true;
 }
 
+// The window as the screen shows it: a grab of the widgets would draw the
+// OpenGL picture again without the texts painted over it.
+QPixmap onScreen(QWidget* frame)
+{
+    const QPoint at = frame->mapToGlobal(QPoint(0, 0));
+    return QApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), frame->width(), frame->height());
+}
+
+// The 3-D View of the analysed anchored wall from an oblique angle, as it
+// is and deformed, with the undeformed outlines beside it.
+bool threeDViews(TMainWindow& window, const QString& folder)
+{
+    auto* view = qobject_cast<T3DView*>(window.show3DView());
+    if (!view || !view->failure().isEmpty()) {
+        std::fprintf(stderr, "the 3-D View did not draw: %s\n", view ? qPrintable(view->failure()) : "not opened");
+        return false;
+    }
+    auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+    frame->setGeometry(0, 0, 1000, 720);
+    settle();
+    T3DCamera& camera = view->camera();
+    camera.rx = kViewTilt;
+    camera.rz = kViewTurn;
+    camera.zoom = kZoom;
+    view->rebuild();
+    settle();
+    bool ok = save(onScreen(frame), folder, "view3d-anchored.png");
+    if (!view->deformationAvailable()) {
+        std::fprintf(stderr, "no deflection results for the deformed shape\n");
+        return false;
+    }
+    view->display().deformed = true;
+    view->display().undeformed = true;
+    view->display().factor = kFactor;
+    view->showDeformedShapeDialog();
+    // Beside the view, not over it.
+    if (QWidget* dialog = view->deformedShapeDialog()) dialog->move(frame->mapToGlobal(QPoint(frame->width() + 20, 40)));
+    view->rebuild();
+    settle();
+    ok &= save(onScreen(frame), folder, "view3d-anchored-deformed.png");
+    if (QWidget* dialog = view->deformedShapeDialog()) ok &= save(dialog->grab(), folder, "view3d-deformed-shape-dialog.png");
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -150,6 +202,13 @@ int main(int argc, char** argv)
     if (!view) return 1;
     ok &= save(qobject_cast<QMdiSubWindow*>(view->parentWidget())->grab(), folder, "side-view-anchored.png");
     if (!pdf.isEmpty()) ok &= printPage(*view, pdf);
+    closeAll(window);
+    // The example as it is, analysed: its deflections are those of a wall
+    // an engineer would build.
+    if (!openExample(window, work.path(), "sand-anchored-generated-py.ov5d")) return 1;
+    window.runAnalysis();
+    window.updateCommands();
+    ok &= threeDViews(window, folder);
     closeAll(window);
 
     if (!openExample(window, work.path(), "soft-clay-cantilever.ov5d")) return 1;
