@@ -50,6 +50,8 @@ TRunWarningsDialog::TRunWarningsDialog(const std::vector<TRunWarning>& warnings,
     list_->setWordWrap(true);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setTextElideMode(Qt::ElideNone);
+    list_->setSpacing(4);
+    list_->setAlternatingRowColors(true);
     for (const TRunWarning& w : warnings) list_->addItem(QString::fromStdString(w.text));
 
     auto* buttons = new QDialogButtonBox(this);
@@ -65,7 +67,7 @@ TRunWarningsDialog::TRunWarningsDialog(const std::vector<TRunWarning>& warnings,
     layout->addWidget(list_, 1);
     layout->addWidget(new QLabel(QStringLiteral("Run the analysis anyway?"), this));
     layout->addWidget(buttons);
-    resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * (8 + 3 * static_cast<int>(warnings.size())));
+    resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * (9 + 3 * static_cast<int>(warnings.size())));
 }
 
 bool TRunWarningsDialog::confirm(QWidget* parent, const std::vector<TRunWarning>& warnings)
