@@ -6,6 +6,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <dlfcn.h>
+
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -13,10 +16,8 @@
 
 #include "analyse_command.hpp"
 #include "convert_command.hpp"
+#include "draw_entry.hpp"
 #include "graphs_command.hpp"
-#include "export_command.hpp"
-#include "picture_command.hpp"
-#include "side_view_command.hpp"
 // Mode headers: keep one line per mode.
 
 using namespace orvane::cli;
@@ -84,6 +85,26 @@ int usageError(const std::string& message)
     return 2;
 }
 
+// Loads the drawing modes' module (kept until the process ends: Qt inside it
+// tears down at exit) and runs the mode.
+int runDrawMode(const DrawRequest& request)
+{
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    std::filesystem::path module = folder / kDrawModuleName;
+    if (!std::filesystem::exists(module, ec) && std::filesystem::exists(folder.parent_path() / "lib" / kDrawModuleName, ec))
+        module = folder.parent_path() / "lib" / kDrawModuleName;
+    void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* entry = handle ? ::dlsym(handle, kDrawEntryName) : nullptr;
+    if (!entry) {
+        const char* error = ::dlerror();
+        std::cerr << "orvane-run: the drawing modes cannot be loaded from " << module.string() << ": "
+                  << (error ? error : "no entry") << "\n";
+        return 1;
+    }
+    return reinterpret_cast<DrawEntry>(entry)(&request);
+}
+
 int dispatch(const CommandLine& c)
 {
     const int modes = !c.convert.empty() + !c.graphs.empty() + !c.picture.empty() + !c.exportXlsx.empty() +
@@ -102,11 +123,28 @@ int dispatch(const CommandLine& c)
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);
-    if (!c.picture.empty())
-        return runPicture(c.picture[0], c.picture[1], c.picture[2], c.width, c.height, c.ppi,
-                          {c.soilLayer, c.wallGeometry});
-    if (!c.exportXlsx.empty()) return runExportXlsx(c.exportXlsx[0], c.exportXlsx[1], c.plots);
-    if (!c.sideView.empty()) return runSideView(c.sideView[0], c.sideView[1], c.width, c.height);
+    DrawRequest draw;
+    draw.width = c.width;
+    draw.height = c.height;
+    if (!c.picture.empty()) {
+        draw.mode = DrawRequest::Mode::Picture;
+        draw.args = c.picture;
+        draw.ppi = c.ppi;
+        draw.soilLayer = c.soilLayer;
+        draw.wallGeometry = c.wallGeometry;
+        return runDrawMode(draw);
+    }
+    if (!c.exportXlsx.empty()) {
+        draw.mode = DrawRequest::Mode::ExportXlsx;
+        draw.args = c.exportXlsx;
+        draw.plots = c.plots;
+        return runDrawMode(draw);
+    }
+    if (!c.sideView.empty()) {
+        draw.mode = DrawRequest::Mode::SideView;
+        draw.args = c.sideView;
+        return runDrawMode(draw);
+    }
     if (c.analyse.files.empty()) return usageError("no data file given");
     return runAnalyse(c.analyse);
 }
