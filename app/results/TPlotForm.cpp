@@ -90,7 +90,8 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
     TGraphPainter::activateFirst(plot_);
     legend_ = new TPlotLegend(plot_, this);
     connect(legend_, &TPlotLegend::visibilityToggled, this, [this] { update(); });
-    // The legend's design font is the graph's legend size at the default scale.
+    // Shown when there is a curve to list and the graph asks for it; the menu
+    // offers "Show Legend" only when it was shown here.
     legendAtOpen_ = plot_.Lines.curveCount() > 0 && plot_.ShowLegend;
     legend_->setVisible(legendAtOpen_);
     createMenu();
