@@ -93,7 +93,6 @@ void T3DView::showFailure(const QString& message)
 {
     message_->setText(message);
     stack_->setCurrentWidget(message_);
-    for (QAction* a : actions_) a->setEnabled(false);
 }
 
 QAction* T3DView::addAction(const QString& name, const QString& text, void (T3DView::*slot)())
@@ -190,7 +189,6 @@ bool T3DView::deformationAvailable() const { return T3DSceneBuilder::hasDeflecti
 
 void T3DView::updateActions()
 {
-    if (!failure().isEmpty()) return;
     const bool results = deformationAvailable();
     action(QStringLiteral("Deformed Shape"))->setEnabled(results);
     if (!results && display_.deformed) {
@@ -256,12 +254,17 @@ void T3DView::savePicture()
                                                       QStringLiteral("3d-view.png"),
                                                       QStringLiteral("PNG pictures (*.png)"));
     if (path.isEmpty()) return;
+    if (const auto error = writePicture(path)) QMessageBox::information(this, windowTitle(), *error);
+}
+
+std::optional<QString> T3DView::writePicture(const QString& path)
+{
     const QImage image = picture();
+    if (image.isNull()) return QStringLiteral("Cannot write %1: the 3-D View has no picture without OpenGL").arg(path);
     QSaveFile file(path);
-    if (image.isNull() || !file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        QMessageBox::information(this, windowTitle(), QStringLiteral("Cannot write %1: %2")
-                                                          .arg(path, image.isNull() ? QStringLiteral("no picture")
-                                                                                    : file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    return std::nullopt;
 }
 
 }  // namespace orvane

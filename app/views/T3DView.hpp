@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 class QAction;
 class QActionGroup;
 class QImage;
@@ -60,6 +62,8 @@ public:
     // The current picture, as the window shows it; null without OpenGL.
     QImage picture();
     void savePicture();
+    // Writes the picture as PNG through a temporary file; the error, if any.
+    std::optional<QString> writePicture(const QString& path);
     void showDeformedShapeDialog();
     bool deformationAvailable() const;
 

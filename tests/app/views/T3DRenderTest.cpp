@@ -16,6 +16,8 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QThread>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +131,22 @@ TEST_F(Render3D, DeformedShapeChangesThePicture)
     EXPECT_GT(differing, 500);
     // Still the wall's grey: the bricks have the units' fill.
     EXPECT_GT(count(deformed, QColor(191, 191, 191), 2), 200);
+}
+
+TEST_F(Render3D, SavePictureWritesTheViewAsPng)
+{
+    const QImage shown = draw();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("view.png"));
+    const auto error = view_->writePicture(path);
+    ASSERT_FALSE(error.has_value()) << qPrintable(*error);
+    QImage saved(path);
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), shown.size());
+    EXPECT_GT(count(saved.convertToFormat(QImage::Format_RGB32), QColor(191, 191, 191), 2), 200);
+    // Nothing is left beside it.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("view.png")});
+    EXPECT_TRUE(view_->writePicture(folder.filePath(QStringLiteral("missing/view.png"))).has_value());
 }
 
 }  // namespace
