@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev gfortran
           qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libcli11-dev
-          nlohmann-json3-dev fonts-dejavu-core xvfb xauth poppler-utils
+          nlohmann-json3-dev fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils
           desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot file binutils groff-base man-db)
 missing=()
 for p in "${packages[@]}"; do
