@@ -4,11 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <string_view>
 
 #include "messages.hpp"
 
@@ -51,16 +54,22 @@ std::vector<std::string> readReportErrors(const std::filesystem::path& report)
 
 namespace {
 
+// The numbers of a free-format text, one after the other, parsed in place.
 class Tokens {
 public:
-    explicit Tokens(std::istream& in) : in_(in) {}
+    explicit Tokens(std::string_view text) : text_(text) {}
     bool real(double& v)
     {
-        std::string t;
-        if (!(in_ >> t)) return false;
-        char* end = nullptr;
-        v = std::strtod(t.c_str(), &end);
-        return end && *end == '\0';
+        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        size_t end = pos_;
+        while (end < text_.size() && !isBlank(text_[end])) ++end;
+        if (end == pos_) return false;
+        const char* first = text_.data() + pos_;
+        const char* last = text_.data() + end;
+        pos_ = end;
+        if (*first == '+') ++first;  // from_chars takes no plus sign
+        const auto [ptr, ec] = std::from_chars(first, last, v);
+        return ec == std::errc() && ptr == last;
     }
     bool integer(long& v)
     {
@@ -71,7 +80,9 @@ public:
     }
 
 private:
-    std::istream& in_;
+    static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+    std::string_view text_;
+    size_t pos_ = 0;
 };
 
 void keepLarger(Extreme& e, double value, double depth)
@@ -83,8 +94,9 @@ void keepLarger(Extreme& e, double value, double depth)
 
 void readPlotExtremes(const std::filesystem::path& plot, std::vector<SetResult>& sets)
 {
-    std::ifstream in(plot);
-    Tokens tok(in);
+    std::ifstream in(plot, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Tokens tok(text);
     double v;
     for (SetResult& r : sets) {
         long m, units, curves, flag, rows;

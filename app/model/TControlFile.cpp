@@ -51,8 +51,9 @@ std::string TControlFile::text(const std::filesystem::path& dataFile, std::strin
 std::filesystem::path TControlFile::write(const std::filesystem::path& folder, const std::filesystem::path& dataFile)
 {
     const std::filesystem::path path = folder / kName;
-    // The run folder is private and goes when the run ends: no flush to disk.
-    TTextFile::write(path, text(dataFile), TTextFile::Sync::Unsynced);
+    // The run folder is private and goes when the run ends: written in place,
+    // no flush to disk.
+    TTextFile::write(path, text(dataFile), TTextFile::Target::RunFolder);
     return path;
 }
 

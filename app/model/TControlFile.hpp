@@ -22,8 +22,9 @@ public:
     // the engine runs in another folder.
     static std::string text(const std::filesystem::path& dataFile, std::string_view firstText = {},
                             std::string_view secondText = {});
-    // Writes the control file into `folder`, a private run folder (not flushed
-    // to disk: the folder does not outlive the run); throws EWriteError.
+    // Writes the control file into `folder`, a private run folder (in place and
+    // not flushed to disk: the folder does not outlive the run); throws
+    // EWriteError.
     static std::filesystem::path write(const std::filesystem::path& folder, const std::filesystem::path& dataFile);
 };
 

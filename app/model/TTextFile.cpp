@@ -32,7 +32,7 @@ int createBeside(const std::filesystem::path& path, std::filesystem::path& tempo
     }
 }
 
-bool writeAll(int fd, const std::string& text, TTextFile::Sync sync)
+bool writeAll(int fd, const std::string& text, bool sync)
 {
     const char* data = text.data();
     size_t left = text.size();
@@ -45,7 +45,7 @@ bool writeAll(int fd, const std::string& text, TTextFile::Sync sync)
         data += written;
         left -= static_cast<size_t>(written);
     }
-    return sync == TTextFile::Sync::Unsynced || ::fsync(fd) == 0;
+    return !sync || ::fsync(fd) == 0;
 }
 
 }  // namespace
@@ -62,12 +62,20 @@ std::vector<std::string> TTextFile::readLines(const std::filesystem::path& path)
     return lines;
 }
 
-void TTextFile::write(const std::filesystem::path& path, const std::string& text, Sync sync)
+void TTextFile::write(const std::filesystem::path& path, const std::string& text, Target target)
 {
+    if (target == Target::RunFolder) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) writeFailed(path, errno);
+        const bool written = writeAll(fd, text, false);
+        const int error = errno;
+        if (::close(fd) != 0 || !written) writeFailed(path, written ? errno : error);
+        return;
+    }
     std::filesystem::path temporary;
     const int fd = createBeside(path, temporary);
     if (fd < 0) writeFailed(path, errno);
-    const bool written = writeAll(fd, text, sync);
+    const bool written = writeAll(fd, text, true);
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         const int error = written ? errno : writeError;

@@ -13,15 +13,14 @@ public:
     // be opened.
     static std::vector<std::string> readLines(const std::filesystem::path& path);
 
-    // Synced: the data reach the disk before the rename, so a crash leaves the
-    // old file or the new one. Unsynced: for files of a private run folder
-    // that is removed when the run ends, which no crash can leave to anyone.
-    enum class Sync { Synced, Unsynced };
+    // UserFile: written beside the target, flushed to disk and renamed over
+    // it, so a failed write or a crash leaves the old file or the new one.
+    // RunFolder: a file of a private run folder that is removed when the run
+    // ends, which no crash can leave to anyone: written in place, not flushed.
+    enum class Target { UserFile, RunFolder };
 
-    // Writes the text to a new file beside the target and renames it over the
-    // target, so a failed write leaves the old file as it was. Throws
-    // EWriteError.
-    static void write(const std::filesystem::path& path, const std::string& text, Sync sync = Sync::Synced);
+    // Writes the text to the file (see Target); throws EWriteError.
+    static void write(const std::filesystem::path& path, const std::string& text, Target target = Target::UserFile);
 };
 
 }  // namespace orvane
