@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
+# With --clang only the (large) clang tool chain that scripts/fuzz.sh and
+# scripts/sanitize.sh need: the compiler, its sanitizer and libFuzzer
+# run-time libraries, and llvm for the symbolizer of their reports.
 set -euo pipefail
+if [ "${1:-}" = "--clang" ]; then
+  packages=(clang libclang-rt-14-dev llvm)
+else
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev gfortran
           qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libcli11-dev
           nlohmann-json3-dev fonts-dejavu-core xvfb xauth libgl1-mesa-dri poppler-utils
           desktop-file-utils appstream shared-mime-info dpkg-dev fakeroot file binutils groff-base man-db)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
