@@ -14,13 +14,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QAction>
 #include <QImage>
+#include <QMouseEvent>
 #include <QThread>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -131,6 +134,37 @@ TEST_F(Render3D, DeformedShapeChangesThePicture)
     EXPECT_GT(differing, 500);
     // Still the wall's grey: the bricks have the units' fill.
     EXPECT_GT(count(deformed, QColor(191, 191, 191), 2), 200);
+}
+
+void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = {})
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      buttons, keys);
+    QApplication::sendEvent(target, &event);
+}
+
+// A drag in Rotating mode turns the model, and the picture with it; in Zoom
+// Window mode it draws the green rectangle until released.
+TEST_F(Render3D, MouseDragsTurnAndZoom)
+{
+    T3DCamera& c = view_->camera();
+    c.restart();
+    const QImage before = draw();
+    QWidget* gl = view_->glWidget();
+    view_->action(QStringLiteral("Rotating"))->trigger();
+    mouse(gl, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+    mouse(gl, QEvent::MouseMove, {300, 100}, Qt::LeftButton);
+    mouse(gl, QEvent::MouseButtonRelease, {300, 100}, Qt::NoButton);
+    EXPECT_NEAR(std::fabs(c.rz), 90.0 * 200 * gl->devicePixelRatioF() / c.width(), 1e-9);
+    EXPECT_NE(draw(), before);
+
+    view_->action(QStringLiteral("Zoom Window"))->trigger();
+    mouse(gl, QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton);
+    mouse(gl, QEvent::MouseMove, {400, 300}, Qt::LeftButton);
+    const QImage dragging = view_->picture().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(count(dragging, QColor(0, 204, 0), 10), 300);
+    mouse(gl, QEvent::MouseButtonRelease, {400, 300}, Qt::NoButton);
+    EXPECT_NEAR(c.zoom, std::min(c.height() / 150.0, c.width() / 200.0), 1e-9);
 }
 
 TEST_F(Render3D, SavePictureWritesTheViewAsPng)
