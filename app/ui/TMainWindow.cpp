@@ -250,9 +250,9 @@ void TMainWindow::createDataActions()
     addAction("DataTieback", QStringLiteral("Tieback (Ground Anchor) Data"), dialog(TDialogKind::Tieback));
     addAction("DataRestraints", QStringLiteral("&Boundary Condition on Deflection or Slope"), table(t.SoilLayer));
     addAction("DataPYMod", QStringLiteral("Modification &Factors for p-y Curves"), table(t.PYMod));
-    addAction("DataExternalPY", QStringLiteral("Sets of &External p-y Curves"), table(t.PYCurves2, true));
+    addAction("DataExternalPY", QStringLiteral("Sets of &External p-y Curves"), table(t.PYCurves2));
     addAction("DataSprings", QStringLiteral("&Lateral Springs and Rotational Restraints"), dialog(TDialogKind::Springs));
-    addAction("DataMEI", QStringLiteral("Sets of Nonlinear Moment vs EI Curves"), table(t.MEICurves2, true));
+    addAction("DataMEI", QStringLiteral("Sets of Nonlinear Moment vs EI Curves"), table(t.MEICurves2));
 
     // The toolbar's buttons for these have rules of their own.
     addAction("ToolTitle", QStringLiteral("Title"), dialog(TDialogKind::Title), QStringLiteral("Title"))
@@ -349,6 +349,9 @@ void TMainWindow::createComputationActions()
         a->setEnabled(false);
     }
     addAction("Cascade", QStringLiteral("&Cascade"), [this] { mdi_->cascadeSubWindows(); });
+    addAction("Tile", QStringLiteral("&Tile"), [this] { mdi_->tileSubWindows(); });
+    // Each window asks its content first, so a pending entry is taken or keeps its window.
+    addAction("CloseAll", QStringLiteral("C&lose All"), [this] { mdi_->closeAllSubWindows(); });
     addAction("ArrangeIcons", QStringLiteral("&Arrange Icons"), [this] {
         int x = 0;
         for (QMdiSubWindow* sub : mdi_->subWindowList())
@@ -362,7 +365,7 @@ void TMainWindow::createComputationActions()
 void TMainWindow::createHelpActions()
 {
     addAction("HelpContents", QStringLiteral("&Contents"), [this] { showGuide(QString()); });
-    addAction("HelpUsers", QStringLiteral("&User's Manual"), [this] { showGuide(QStringLiteral("Entering a wall")); });
+    addAction("HelpUsers", QStringLiteral("User's &Manual"), [this] { showGuide(QStringLiteral("Entering a wall")); });
     addAction("HelpTechnical", QStringLiteral("&Technical Manual"),
               [this] { showGuide(QStringLiteral("How the analysis works")); });
     addAction("HelpAbout", QStringLiteral("&About..."), [this] { about(); });
@@ -597,7 +600,7 @@ void TMainWindow::updateComputationCommands()
 void TMainWindow::updateWindowMenu()
 {
     windowMenu_->clear();
-    windowMenu_->addActions({act("Cascade"), act("ArrangeIcons")});
+    windowMenu_->addActions({act("Cascade"), act("Tile"), act("ArrangeIcons"), act("CloseAll")});
     const QList<QMdiSubWindow*> subs = mdi_->subWindowList();
     if (!subs.isEmpty()) windowMenu_->addSeparator();
     for (qsizetype i = 0; i < subs.size() && i < kWindowListMax; ++i) {
@@ -943,7 +946,8 @@ bool TMainWindow::saveAs()
     }
     updateTitle();
     rememberFile(path);
-    windows_->discardAll();
+    // The data windows stay open: the project is the same, only its name changed.
+    refreshChildren();
     updateCommands();
     return true;
 }

@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, ANewProjectIsEditedConvertedSavedReopenedAndRun)
     EXPECT_TRUE(QFileInfo(path).isFile());
     EXPECT_FALSE(window_->project().isModified());
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Wall.ov5d"));
-    EXPECT_EQ(window_->windows().contents().size(), 0);  // Save As closes the child windows
+    EXPECT_EQ(window_->windows().contents().size(), 2);  // Save As keeps the data windows open
     EXPECT_TRUE(takeMessages().isEmpty());
 
     trigger("New");
@@ -345,8 +345,9 @@ TEST_F(MainWindowTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward)
         items << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
         if (a->text() == QStringLiteral("Project Title")) title = a;
     }
-    EXPECT_EQ(items, (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Arrange Icons"),
-                                  QStringLiteral("Project Title"), QStringLiteral("Wall Stiffness *")}));
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons"),
+                                  QStringLiteral("C&lose All"), QStringLiteral("Project Title"),
+                                  QStringLiteral("Wall Stiffness *")}));
     ASSERT_NE(title, nullptr);
     title->trigger();
     EXPECT_EQ(window_->mdiArea()->activeSubWindow()->windowTitle(), QStringLiteral("Project Title"));
@@ -445,7 +446,7 @@ TEST_F(MainWindowTest, ARunTellsWhenTheEngineCannotBeUsed)
     };
     const QString path = example(QStringLiteral("cantilever-user-py.ov5d"));
     for (const auto& [library, message] : cases) {
-        window_ = std::make_unique<TMainWindow>(std::filesystem::path(ORVANE_BIN_DIR) / library);
+        window_ = std::make_unique<TMainWindow>(std::filesystem::path(ORVANE_FAKE_ENGINE_DIR) / library);
         window_->openFile(path, TLayout::Current, false);
         trigger("Run");
         EXPECT_EQ(takeMessages(), QStringList{message}) << library;

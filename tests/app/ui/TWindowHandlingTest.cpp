@@ -1,0 +1,84 @@
+#include "UiFixture.hpp"
+
+#include "ui/TChildWindows.hpp"
+#include "ui/TGridView.hpp"
+#include "ui/TTableWindow.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QRegularExpression>
+
+namespace orvane {
+namespace {
+
+using WindowHandlingTest = UiTest;
+
+// The curve tables open as ordinary child windows, like every other table.
+TEST_F(WindowHandlingTest, CurveTablesAreOrdinaryChildWindows)
+{
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    TProjectTables& t = window_->project().tables();
+    trigger("DataExternalPY");
+    TTableWindow* sets = tableWindow(t.PYCurves2);
+    ASSERT_NE(sets, nullptr);
+    EXPECT_FALSE(sets->isModalWindow());
+    EXPECT_NE(qobject_cast<QMdiSubWindow*>(sets->parentWidget()), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    emit sets->grid().linkClicked(sets->grid().model()->index(0, 1));
+    settle();
+    TTableWindow* curve = tableWindow(*t.PYCurves2.cell(1, 0).subTable());
+    ASSERT_NE(curve, nullptr);
+    EXPECT_FALSE(curve->isModalWindow());
+    EXPECT_NE(qobject_cast<QMdiSubWindow*>(curve->parentWidget()), nullptr);
+
+    trigger("OptMEI");
+    trigger("DataMEI");
+    TTableWindow* mei = tableWindow(t.MEICurves2);
+    ASSERT_NE(mei, nullptr);
+    EXPECT_FALSE(mei->isModalWindow());
+    EXPECT_NE(qobject_cast<QMdiSubWindow*>(mei->parentWidget()), nullptr);
+    window_->project().setModified(false);
+}
+
+TEST_F(WindowHandlingTest, TileLaysTheWindowsSideBySideAndCloseAllClosesThem)
+{
+    window_->showDialog(TDialogKind::Title);
+    window_->showDialog(TDialogKind::WallProperties);
+    openTable(window_->project().tables().PileSect);
+    settle();
+    const QList<QMdiSubWindow*> subs = window_->mdiArea()->subWindowList();
+    ASSERT_EQ(subs.size(), 3);
+    trigger("Tile");
+    const QRect area = window_->mdiArea()->viewport()->rect();
+    for (qsizetype i = 0; i < subs.size(); ++i) {
+        EXPECT_TRUE(area.contains(subs[i]->geometry().topLeft())) << i;
+        for (qsizetype j = i + 1; j < subs.size(); ++j) EXPECT_FALSE(subs[i]->geometry().intersects(subs[j]->geometry()));
+    }
+    trigger("CloseAll");
+    EXPECT_TRUE(window_->windows().contents().isEmpty());
+    EXPECT_TRUE(window_->mdiArea()->subWindowList().isEmpty());
+}
+
+// Every item of a menu has an access key of its own.
+TEST_F(WindowHandlingTest, TheHelpMenuHasNoAccessKeyTwice)
+{
+    auto* help = window_->findChild<QMenu*>(QStringLiteral("HelpMenu"));
+    ASSERT_NE(help, nullptr);
+    QStringList keys;
+    for (QAction* a : help->actions()) {
+        if (a->isSeparator()) continue;
+        const auto m = QRegularExpression(QStringLiteral("&(\\w)")).match(a->text());
+        ASSERT_TRUE(m.hasMatch()) << a->text().toStdString();
+        const QString key = m.captured(1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << a->text().toStdString();
+        keys << key;
+    }
+    EXPECT_EQ(keys.size(), 5);
+}
+
+}  // namespace
+}  // namespace orvane
