@@ -14,7 +14,9 @@
 
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 namespace orvane {
 
@@ -107,7 +109,49 @@ struct TRunCommand::Held {
     TDynamicLibrary library;
     Entries entries;
     std::mutex oneAtATime;  // runs through the working-folder entry
+    // Run folders of finished runs, cleared, for the next runs: a batch
+    // spares the file system a folder made and removed per job.
+    std::mutex foldersMutex;
+    std::vector<std::unique_ptr<TRunFolder>> idleFolders;  // declared last: removed before the library goes
 };
+
+namespace {
+
+// A run folder for one run: a fresh one, or for a held command a cleared one
+// of an earlier run, handed back when the run ends.
+class FolderLease {
+public:
+    FolderLease(std::mutex* mutex, std::vector<std::unique_ptr<TRunFolder>>* idle) : mutex_(mutex), idle_(idle)
+    {
+        if (idle_) {
+            const std::lock_guard<std::mutex> lock(*mutex_);
+            if (!idle_->empty()) {
+                folder_ = std::move(idle_->back());
+                idle_->pop_back();
+            }
+        }
+        if (!folder_) folder_ = std::make_unique<TRunFolder>();
+    }
+    ~FolderLease()
+    {
+        if (!idle_ || !folder_->clear()) return;  // a folder that keeps something is not reused
+        const std::lock_guard<std::mutex> lock(*mutex_);
+        try {
+            idle_->push_back(std::move(folder_));
+        } catch (...) {
+        }
+    }
+    FolderLease(const FolderLease&) = delete;
+    FolderLease& operator=(const FolderLease&) = delete;
+    const std::filesystem::path& path() const { return folder_->path(); }
+
+private:
+    std::mutex* mutex_;
+    std::vector<std::unique_ptr<TRunFolder>>* idle_;
+    std::unique_ptr<TRunFolder> folder_;
+};
+
+}  // namespace
 
 TRunCommand::TRunCommand(std::filesystem::path library, Loading loading)
     : library_(std::move(library)), held_(loading == Loading::Held ? std::make_shared<Held>() : nullptr)
@@ -143,7 +187,7 @@ TRunOutcome TRunCommand::run(const TProject& project) const
 
 TRunOutcome TRunCommand::call(const std::filesystem::path& dataFile) const
 {
-    const TRunFolder folder;
+    const FolderLease folder(held_ ? &held_->foldersMutex : nullptr, held_ ? &held_->idleFolders : nullptr);
     TControlFile::write(folder.path(), dataFile);
     // Declared after the folder, so the library is released before the folder goes.
     TDynamicLibrary perRun;

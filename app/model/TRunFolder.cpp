@@ -19,6 +19,16 @@ TRunFolder::TRunFolder()
     path_ = name;
 }
 
+bool TRunFolder::clear() const
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, error)) {
+        std::error_code ignored;
+        std::filesystem::remove_all(entry.path(), ignored);
+    }
+    return !error && std::filesystem::is_empty(path_, error) && !error;
+}
+
 TRunFolder::~TRunFolder()
 {
     std::error_code ignored;

@@ -110,21 +110,25 @@ TEST_F(ParallelRuns, GiveTheSerialSummariesAndExitStatusInFileOrder)
     EXPECT_TRUE(fs::is_empty(tmp_)) << "a run folder was left behind";
 }
 
-// Jobs side by side write what they write one after the other.
-TEST_F(ParallelRuns, WriteTheFilesOfASerialRun)
+// Jobs of a batch, side by side or one after the other in run folders the
+// batch clears and reuses, write what each job writes in a process of its own.
+TEST_F(ParallelRuns, WriteTheFilesOfJobsRunAlone)
 {
-    ASSERT_EQ(run("", examples_).status, 0);
+    for (const fs::path& f : examples_) ASSERT_EQ(run("", {f}).status, 0) << f;
     std::vector<std::string> serial;
     for (const fs::path& f : examples_)
         for (const char* ext : {".ov5p", ".ov5r"}) serial.push_back(fileText(fs::path(f).replace_extension(ext)));
-    ASSERT_EQ(run("-j 2", examples_).status, 0);
-    size_t k = 0;
-    for (const fs::path& f : examples_)
-        for (const char* ext : {".ov5p", ".ov5r"}) {
-            const std::string now = fileText(fs::path(f).replace_extension(ext));
-            EXPECT_FALSE(now.empty()) << f << ext;
-            EXPECT_EQ(now, serial[k++]) << f << ext;
-        }
+    for (const char* jobs : {"-j 1", "-j 2"}) {
+        ASSERT_EQ(run(jobs, examples_).status, 0);
+        size_t k = 0;
+        for (const fs::path& f : examples_)
+            for (const char* ext : {".ov5p", ".ov5r"}) {
+                const std::string now = fileText(fs::path(f).replace_extension(ext));
+                EXPECT_FALSE(now.empty()) << f << ext;
+                EXPECT_EQ(now, serial[k++]) << jobs << " " << f << ext;
+            }
+    }
+    EXPECT_TRUE(fs::is_empty(tmp_)) << "a run folder was left behind";
 }
 
 // The runner takes how each set ended from the job's own account; the
