@@ -2,6 +2,7 @@
 
 #include "views/T3DDeformedShapeDialog.hpp"
 #include "views/T3DGLWidget.hpp"
+#include "views/T3DIcons.hpp"
 
 #include <QAction>
 #include <QActionGroup>
@@ -169,9 +170,13 @@ void T3DView::createToolBar()
 {
     toolBar_ = new QToolBar(QStringLiteral("3-D View"));
     toolBar_->setObjectName(QStringLiteral("View3DToolBar"));
+    toolBar_->setIconSize(QSize(24, 24));
     for (const char* name : {"Panning", "Zoom Window", "Zooming", "Rotating", "Zoom In", "Zoom Out", "Restart View",
-                             "Deformed Shape"})
-        toolBar_->addAction(action(QString::fromLatin1(name)));
+                             "Deformed Shape"}) {
+        QAction* a = action(QString::fromLatin1(name));
+        a->setIcon(T3DIcons::icon(a->objectName()));
+        toolBar_->addAction(a);
+    }
 }
 
 void T3DView::attach(QMainWindow& window)

@@ -160,6 +160,7 @@ bool threeDViews(TMainWindow& window, const QString& folder)
     view->rebuild();
     settle();
     bool ok = save(onScreen(frame), folder, "view3d-anchored.png");
+    if (QWidget* bar = view->toolBar()) ok &= save(bar->grab(), folder, "view3d-toolbar.png");
     if (!view->deformationAvailable()) {
         std::fprintf(stderr, "no deflection results for the deformed shape\n");
         return false;
