@@ -128,7 +128,13 @@ double TExpressionOperand::evaluate(std::string text)
     if (!text.empty() && text.back() == '!') return factorial(evaluate(text.substr(0, text.size() - 1)));
     if (!text.empty() && text.front() == '$') return hexadecimal(std::string_view(text).substr(1));
     const auto number = TRealFormat::parse(text);
-    if (!number) fail("invalid character(s) in expression");
+    if (!number) {
+        if (const int range = TRealFormat::outOfRange(text))
+            throw EMathError("The number " + text +
+                             (range > 0 ? " is too large: values up to 1E300 in size can be kept."
+                                        : " is too small: values below about 1E-308 in size cannot be told from 0."));
+        fail("invalid character(s) in expression");
+    }
     return *number;
 }
 

@@ -81,4 +81,17 @@ std::optional<double> TRealFormat::parse(std::string_view text)
     return value;
 }
 
+int TRealFormat::outOfRange(std::string_view text)
+{
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const std::string_view body = !text.empty() && text.front() == '-' ? text.substr(1) : text;
+    if (body.empty() || !(std::isdigit(static_cast<unsigned char>(body.front())) || body.front() == '.')) return 0;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc::result_out_of_range || end != text.data() + text.size()) return 0;
+    // The digits say which way: an exponent far above or far below the range.
+    const std::string copy(text);
+    return std::fabs(std::strtod(copy.c_str(), nullptr)) >= 1.0 ? 1 : -1;
+}
+
 }  // namespace orvane

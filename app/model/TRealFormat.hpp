@@ -24,6 +24,9 @@ public:
     // ".", optional exponent. Rejects empty text, blanks, "inf", "nan", hex and
     // values out of range.
     static std::optional<double> parse(std::string_view text);
+    // A number written correctly but beyond what a double holds ("1e999",
+    // "1e-999"): +1 too large, -1 too small, 0 otherwise.
+    static int outOfRange(std::string_view text);
 };
 
 }  // namespace orvane

@@ -42,9 +42,11 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <optional>
 #include <stdexcept>
 
 namespace orvane {
@@ -766,17 +768,42 @@ void TMainWindow::openInEditor(const QString& path)
     guarded([&] { openInEditorUnguarded(path); });
 }
 
+namespace {
+
+// Why the editor cannot be started, or nothing when it was.
+std::optional<QString> startEditor(const QString& editor, const QString& path)
+{
+    const bool named = !editor.contains(QLatin1Char('/'));
+    const QString program = named ? QStandardPaths::findExecutable(editor) : editor;
+    if (program.isEmpty()) return QStringLiteral("no program of that name is on the search path");
+    const QFileInfo info(program);
+    if (!info.exists()) return QStringLiteral("no such file");
+    if (info.isDir()) return QStringLiteral("it is a folder");
+    if (!info.isExecutable()) return QStringLiteral("it is not an executable program (permission denied)");
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({path});
+    if (!process.startDetached()) return process.errorString();
+    return std::nullopt;
+}
+
+}  // namespace
+
 void TMainWindow::openInEditorUnguarded(const QString& path)
 {
-    if (textEditor_.isEmpty()) {
-        const QString absolute = QFileInfo(path).absoluteFilePath();
-        QWidget* content = windows_->show(QStringLiteral("text:") + absolute,
-                                          [&] { return new TTextWindow(absolute); }, false);
-        if (auto* window = qobject_cast<TTextWindow*>(content); window && !window->isModified())
-            window->reload();
-        return;
+    if (!textEditor_.isEmpty()) {
+        const auto reason = startEditor(textEditor_, path);
+        if (!reason) return;
+        // The file is shown all the same, in the program's own window.
+        TMessages::warning(this, QString::fromLatin1(kEditorFailed) +
+                                     QStringLiteral(":\r%1 cannot be started: %2.\rThe file opens in ORVANE's own text "
+                                                    "window instead.")
+                                         .arg(textEditor_, *reason));
     }
-    if (!QProcess::startDetached(textEditor_, {path})) TMessages::information(this, QString::fromLatin1(kEditorFailed));
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QWidget* content =
+        windows_->show(QStringLiteral("text:") + absolute, [&] { return new TTextWindow(absolute); }, false);
+    if (auto* window = qobject_cast<TTextWindow*>(content); window && !window->isModified()) window->reload();
 }
 
 void TMainWindow::showGuide(const QString& section)

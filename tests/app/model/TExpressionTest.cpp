@@ -77,6 +77,10 @@ TEST(TExpression, ArithmeticFaultsAreReportedNotReturned)
         {"ln0", "Floating point division by zero"},
         {"sqrt-1", "Invalid floating point operation"},
         {"10^400", "Floating point overflow"},
+        {"1e999", "The number 1e999 is too large: values up to 1E300 in size can be kept."},
+        {"-1E999", "The number -1E999 is too large: values up to 1E300 in size can be kept."},
+        {"2*1e999", "The number 1e999 is too large: values up to 1E300 in size can be kept."},
+        {"1e-999", "The number 1e-999 is too small: values below about 1E-308 in size cannot be told from 0."},
         {"200!", "Floating point overflow"},
     };
     for (const auto& [entry, message] : cases) {

@@ -61,6 +61,9 @@ TEST_F(DataEditTest, EntriesAreEvaluatedCheckedAndReported)
         {false, -45, 45, "50", false, 45, "Entry must be less than or equal to 45"},
         {false, -45, 45, "-45.5", false, -45, "Entry must be greater than or equal to -45"},
         {false, -1e300, 1e300, "1/0", false, 7, nullptr},
+        {false, -1e300, 1e300, "1e999", false, 7,
+         "The number 1e999 is too large: values up to 1E300 in size can be kept."},
+        {true, 1, 300, "1e999", false, 7, "The number 1e999 is too large: values up to 1E300 in size can be kept."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);

@@ -298,9 +298,24 @@ TEST_F(MainWindowTest, TextsOpenInTheProgramsOwnWindowOrTheConfiguredEditor)
     ASSERT_TRUE(text->save());
     EXPECT_EQ(fileText(path), QStringLiteral("first\r\nsecond\r\n"));
 
-    window_->setTextEditor(QStringLiteral("/nonexistent/editor"));
-    trigger("EditInput");
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: An error occurred in running the Word Processor")});
+    // An editor that cannot be started is named with the reason, and the
+    // program's own window shows the file instead.
+    const std::pair<QString, QString> failing[] = {
+        {QStringLiteral("/nonexistent/editor"), QStringLiteral("no such file")},
+        {QStringLiteral("no-such-editor-anywhere"), QStringLiteral("no program of that name is on the search path")},
+        {path, QStringLiteral("it is not an executable program (permission denied)")},
+        {QStringLiteral("/tmp"), QStringLiteral("it is a folder")},
+    };
+    for (const auto& [editor, reason] : failing) {
+        window_->windows().discardAll();
+        window_->setTextEditor(editor);
+        trigger("EditInput");
+        EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: An error occurred in running the Word Processor:\n"
+                                                             "%1 cannot be started: %2.\nThe file opens in ORVANE's own "
+                                                             "text window instead.")
+                                                  .arg(editor, reason)});
+        EXPECT_NE(qobject_cast<TTextWindow*>(window_->windows().activeContent()), nullptr) << editor.toStdString();
+    }
     window_->setTextEditor(QStringLiteral("/bin/true"));
     trigger("EditInput");
     EXPECT_TRUE(takeMessages().isEmpty());
