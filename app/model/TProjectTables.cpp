@@ -4,6 +4,7 @@
 #include "model/TFloatColumn.hpp"
 #include "model/TIntColumn.hpp"
 #include "model/TTableColumn.hpp"
+#include "model/TUnits.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -181,6 +182,15 @@ void curveTables(TProjectTables& t)
     real(t.Rows2, {"Flexural rigidity"}, "F-L^2");
 }
 
+// The magnitude column holds three kinds of load: the note gives the unit
+// of each in the project's unit system.
+std::string surchargeNote(int units)
+{
+    return "The unit for point load is " + TUnits::columnText("F", units) + "\rThe unit for line load is " +
+           TUnits::columnText("F/L", units) + "\rThe unit for strip load is " + TUnits::columnText("F/L^2", units) +
+           "\rFor strip load, Distance X goes from the wall to the middle of the strip width";
+}
+
 // Notes shown under the grids; \r breaks a line. Sub-tables copy the note
 // of their template.
 void notes(TProjectTables& t)
@@ -199,9 +209,7 @@ void notes(TProjectTables& t)
                                            "specified START and END nodes).\r") +
                                interpolation);
     t.TblRock2.setComments("* krm is a strain constant that seve to establish the overall stiffness of the curves");
-    t.SurchargeTable.setComments(
-        "The unit for point load is lbs or kN \rThe unit for line load is lbs/in. or kN/m \rThe unit for strip load "
-        "is lbs/in^2 or kN/m^2 \rFor strip load, Distance X goes from the wall to the middle of the strip width");
+    t.SurchargeTable.setComments(surchargeNote(TUnits::kEnglish));
     t.PYCurve2.setComments(
         "* Use negative (-) values for deflections to the left (to backfill)\r"
         "     and positive (+) to the right (to excavation).\r"
@@ -261,6 +269,7 @@ void TProjectTables::ensureMinRows()
 void TProjectTables::setUnits(int units)
 {
     for (TGridTable* table : all()) table->setUnits(units);
+    SurchargeTable.setComments(surchargeNote(units));
 }
 
 bool TProjectTables::isModified() const

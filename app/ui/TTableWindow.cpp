@@ -139,6 +139,9 @@ void TTableWindow::refresh()
     model_->refresh();
     grid_->refresh();
     if (chart_) chart_->update();
+    // A note may name units, which follow the unit system.
+    if (auto* note = findChild<QLabel*>(QStringLiteral("comments")))
+        note->setText(TMessages::lines(QString::fromStdString(table_.comments())));
     updateControls();
 }
 

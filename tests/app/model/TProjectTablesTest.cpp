@@ -112,10 +112,25 @@ TEST(TProjectTables, SubTablesCarryTheNotesOfTheirTemplates)
     t.NewSoil.commit(0, 0, "2");
     EXPECT_EQ(t.NewSoil.cell(2, 0).subTable()->comments().substr(0, 79),
               "The user may optionally enter an earth pressure coefficient for generating \rlat");
-    EXPECT_EQ(t.SurchargeTable.comments(),
-              "The unit for point load is lbs or kN \rThe unit for line load is lbs/in. or kN/m \rThe unit for strip "
-              "load is lbs/in^2 or kN/m^2 \rFor strip load, Distance X goes from the wall to the middle of the strip "
-              "width");
+}
+
+// The surcharge magnitudes are of three kinds; the note names their units in
+// the tables' unit system.
+TEST(TProjectTables, TheSurchargeNoteFollowsTheUnitSystem)
+{
+    TProjectTables t;
+    const std::string strip = "\rFor strip load, Distance X goes from the wall to the middle of the strip width";
+    const std::pair<int, std::string> cases[] = {
+        {2, "The unit for point load is kN\rThe unit for line load is kN/m\rThe unit for strip load is kN/m^2" + strip},
+        {3, "The unit for point load is F\rThe unit for line load is F/L\rThe unit for strip load is F/L^2" + strip},
+        {1, "The unit for point load is lbs\rThe unit for line load is lbs/in\rThe unit for strip load is lbs/in^2" +
+                strip},
+    };
+    EXPECT_EQ(t.SurchargeTable.comments(), cases[2].second);
+    for (const auto& [units, note] : cases) {
+        t.setUnits(units);
+        EXPECT_EQ(t.SurchargeTable.comments(), note) << units;
+    }
 }
 
 }  // namespace

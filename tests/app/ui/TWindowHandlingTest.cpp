@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -61,6 +62,20 @@ TEST_F(WindowHandlingTest, TileLaysTheWindowsSideBySideAndCloseAllClosesThem)
     trigger("CloseAll");
     EXPECT_TRUE(window_->windows().contents().isEmpty());
     EXPECT_TRUE(window_->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(WindowHandlingTest, TheSurchargeNoteNamesTheUnitsOfTheProject)
+{
+    TTableWindow* surcharges = openTable(window_->project().tables().SurchargeTable);
+    ASSERT_NE(surcharges, nullptr);
+    auto* note = surcharges->findChild<QLabel*>(QStringLiteral("comments"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("The unit for point load is lbs\nThe unit for line load is lbs/in\n")))
+        << note->text().toStdString();
+    trigger("Units2");
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("The unit for point load is kN\nThe unit for line load is kN/m\n")))
+        << note->text().toStdString();
+    window_->project().setModified(false);
 }
 
 // Every item of a menu has an access key of its own.
