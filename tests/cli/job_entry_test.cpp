@@ -193,3 +193,34 @@ TEST(EngineLoading, OncePerRunnerAndOncePerDesktopRun)
     ::unsetenv("FAKE_ENGINE_LOAD_LOG");
     EXPECT_EQ(readFile(log), "loaded\nloaded\nloaded\n");
 }
+
+// The desktop program's run command (library loaded for the run) says a job
+// whose report cannot be written failed, naming the report and the reason,
+// and hands back the sets of a job that ran.
+TEST(DesktopRunCommand, AJobThatCouldNotWriteIsAFailureWithTheEnginesWords)
+{
+    JobFolder work;
+    fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "examples/short-long-term.ov5d", work.data());
+    orvane::TProject project;
+    ASSERT_FALSE(orvane::TDataFileReader::readProject(project, work.data(), orvane::TLayout::Current));
+    const orvane::TRunCommand command(fs::path(ORVANE_BIN_DIR) / "libOrvaneEngine.so");
+
+    const orvane::TRunOutcome ran = command.run(project);
+    EXPECT_EQ(ran.result, orvane::TRunResult::Completed) << ran.message;
+    EXPECT_EQ(ran.engineResult, 0);
+    EXPECT_TRUE(ran.hasSets);
+    EXPECT_EQ(ran.sets.size(), orvane::cli::readReportSets(fs::path(work.data()).replace_extension(".ov5o")).size());
+    EXPECT_EQ(ran.sets.size(), 2u);
+
+    const fs::path report = fs::path(work.data()).replace_extension(".ov5o");
+    fs::remove(report);
+    fs::create_directory(report);
+    const orvane::TRunOutcome blocked = command.run(project);
+    EXPECT_EQ(blocked.result, orvane::TRunResult::FilesFailed);
+    EXPECT_FALSE(blocked.completed());
+    EXPECT_EQ(blocked.engineResult, 4);
+    EXPECT_NE(blocked.message.find(report.string()), std::string::npos) << blocked.message;
+    EXPECT_NE(blocked.message.find("Is a directory"), std::string::npos) << blocked.message;
+    EXPECT_TRUE(blocked.sets.empty());
+    EXPECT_TRUE(blocked.plotFile.empty());
+}
