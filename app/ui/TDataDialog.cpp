@@ -27,6 +27,7 @@ TProgramData& TDataDialog::data() const
 void TDataDialog::changed() const
 {
     host_.project().setModified(true);
+    host_.projectEdited();
 }
 
 void TDataDialog::load()

@@ -557,6 +557,7 @@ void TMainWindow::updateRecentMenu()
 
 void TMainWindow::updateCommands()
 {
+    updateTitle();
     applyCommandStates();
     updateComputationCommands();
     status_->setText(statusText());
@@ -614,10 +615,12 @@ void TMainWindow::updateWindowMenu()
     }
 }
 
+// An asterisk after the name marks changes that are not saved yet.
 void TMainWindow::updateTitle()
 {
-    setWindowTitle(QStringLiteral("ORVANE %1 - %2")
-                       .arg(QString::fromLatin1(kVersion), text(TProjectFiles::displayName(project_))));
+    setWindowTitle(QStringLiteral("ORVANE %1 - %2%3")
+                       .arg(QString::fromLatin1(kVersion), text(TProjectFiles::displayName(project_)),
+                            project_.isModified() ? QStringLiteral("*") : QString()));
 }
 
 void TMainWindow::afterProjectReplaced()

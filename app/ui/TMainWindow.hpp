@@ -66,6 +66,7 @@ public:
     QString textEditor() const override { return textEditor_; }
     void setTextEditor(const QString& path) override;
     void projectStateChanged() override;
+    void projectEdited() override { updateTitle(); }
     void setStageCount(int count) override;
 
     // File commands. Each runs the save prompt itself where it discards the

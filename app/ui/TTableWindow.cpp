@@ -69,6 +69,11 @@ TTableWindow::TTableWindow(TWindowHost& host, TGridTable& table, bool modal, std
     }
     if (picture) layout->addWidget(new TPictureWidget(*picture, this), 0, Qt::AlignLeft);
 
+    // Every edit of the table shows in the main window's title bar.
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { host_.projectEdited(); });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { host_.projectEdited(); });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { host_.projectEdited(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { host_.projectEdited(); });
     connect(grid_, &TGridView::linkClicked, this, [this](const QModelIndex& index) {
         if (TGridTable* sub = model_->column(index).subTable(index.row())) host_.showTable(*sub, modal_);
     });

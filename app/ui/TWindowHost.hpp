@@ -25,6 +25,8 @@ public:
     virtual void setTextEditor(const QString& path) = 0;
     // Options, stages or the file changed: menus, buttons and status bar follow.
     virtual void projectStateChanged() = 0;
+    // An entry changed the project: the title bar marks it unsaved.
+    virtual void projectEdited() {}
     // Sets the number of construction stages (1 ends staging).
     virtual void setStageCount(int count) = 0;
 };

@@ -70,7 +70,6 @@ TEST(TProjectFiles, AFileReadInPartGivesARecoveredProjectThatSaveCannotWriteOver
         EXPECT_TRUE(project.isModified());
         EXPECT_TRUE(TProjectFiles::needsName(project));
         std::string shown = damaged.name;
-        shown[0] = static_cast<char>(std::toupper(shown[0]));
         EXPECT_EQ(TProjectFiles::displayName(project), shown + " (recovered)");
 
         const std::string message = TProjectFiles::openMessage(path, outcome);
@@ -88,7 +87,7 @@ TEST(TProjectFiles, AFileReadInPartGivesARecoveredProjectThatSaveCannotWriteOver
         EXPECT_FALSE(project.data().Recovered);
         EXPECT_FALSE(project.isModified());
         EXPECT_EQ(project.data().FileName, chosen.string());
-        EXPECT_EQ(TProjectFiles::displayName(project), "Kept.ov5d");
+        EXPECT_EQ(TProjectFiles::displayName(project), "kept.ov5d");
         EXPECT_EQ(fileText(path), damaged.content);
     }
 }
@@ -116,7 +115,7 @@ TEST(TProjectFiles, AWholeFileIsNotRecovered)
     EXPECT_FALSE(project.data().Recovered);
     EXPECT_FALSE(project.isModified());
     EXPECT_FALSE(TProjectFiles::needsName(project));
-    EXPECT_EQ(TProjectFiles::displayName(project), "Cantilever-user-py.ov5d");
+    EXPECT_EQ(TProjectFiles::displayName(project), "cantilever-user-py.ov5d");
 }
 
 TEST(TProjectFiles, AFileThatCannotBeOpenedLeavesTheProjectAlone)

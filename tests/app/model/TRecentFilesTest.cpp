@@ -58,13 +58,14 @@ TEST(TRecentFiles, MenuTextsArePathsRelativeToTheWorkingFolder)
         EXPECT_EQ(TRecentFiles::menuText(number, path, folder), text) << path;
 }
 
-TEST(TDisplayName, NamesTheFileWithoutFolderAndWithoutTheOldExtension)
+TEST(TDisplayName, NamesTheFileWithoutFolderAndWithoutTheOldExtensionInItsOwnCase)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"/home/u/walls/sheet.ov5d", "Sheet.ov5d"},
+        {"/home/u/walls/sheet.ov5d", "sheet.ov5d"},  // the file's own letter case
+        {"/home/u/walls/Sheet.ov5d", "Sheet.ov5d"},
         {"NewWall.ov5d", "NewWall.ov5d"},
-        {"/old/pier.ovd", "Pier"},
-        {"/old/pier.ov4d", "Pier.ov4d"},
+        {"/old/pier.ovd", "pier"},
+        {"/old/pier.ov4d", "pier.ov4d"},
     };
     for (const auto& [path, name] : cases) EXPECT_EQ(TDisplayName::of(path), name) << path;
 }

@@ -200,7 +200,7 @@ void BuiltProjectTest::saveRunAndReopen()
     trigger("New");
     choosePath(path);
     trigger("Open");
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: Built.ov5d, has been read by ORVANE 2015")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: built.ov5d, has been read by ORVANE 2015")});
     const TProgramData& d = window_->project().data();
     EXPECT_EQ(d.Title, "Cantilever wall entered in the program");
     EXPECT_EQ(d.GeneratePYCurves, before.GeneratePYCurves);

@@ -95,14 +95,14 @@ TEST_F(MainWindowTest, ANewProjectIsEditedConvertedSavedReopenedAndRun)
     EXPECT_EQ(fileRequests()[0].proposed, QStringLiteral("NewWall.ov5d"));
     EXPECT_TRUE(QFileInfo(path).isFile());
     EXPECT_FALSE(window_->project().isModified());
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Wall.ov5d"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - wall.ov5d"));
     EXPECT_EQ(window_->windows().contents().size(), 2);  // Save As keeps the data windows open
     EXPECT_TRUE(takeMessages().isEmpty());
 
     trigger("New");
     choosePath(path);
     trigger("Open");
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: Wall.ov5d, has been read by ORVANE 2015")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: wall.ov5d, has been read by ORVANE 2015")});
     EXPECT_EQ(window_->project().data().Increments, 40);
     EXPECT_NEAR(window_->project().data().WallHeight, 180.0, 1e-3);
     EXPECT_NEAR(stiffness.cell(3, 0).asReal(), 4.5e9, 1e3);
@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, AStagedProjectShowsItsStagesInTheMenuButtonsAndStatusBar)
 
     choosePath(example(QStringLiteral("three-stage.ov5d")));
     trigger("Open");
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: Three-stage.ov5d, has been read by ORVANE 2015")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("plain: Data file: three-stage.ov5d, has been read by ORVANE 2015")});
     EXPECT_TRUE(window_->findChild<QMenu*>(QStringLiteral("StageMenu"))->menuAction()->isVisible());
     for (int n = 1; n <= 5; ++n) {
         QAction* stage = action(QStringLiteral("Stage%1").arg(n).toLatin1().constData());
@@ -437,17 +437,17 @@ TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)
     // Without a drag session the application does not deliver a drop; the
     // window's own handler takes it as it would.
     static_cast<QObject*>(window_.get())->event(&drop);
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Anchored-tieback.ov5d"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - anchored-tieback.ov5d"));
     EXPECT_EQ(QDir::currentPath(), folder_.path());
     EXPECT_TRUE(window_->project().data().UseTiebacks);
     EXPECT_EQ(takeMessages().size(), 1);
 
     window_->openFromCommandLine(example(QStringLiteral("cantilever-user-py.ov5d")));
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Cantilever-user-py.ov5d"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - cantilever-user-py.ov5d"));
     EXPECT_TRUE(takeMessages().isEmpty());
     window_->openFromCommandLine(file(QStringLiteral("missing.ov5d")));
     EXPECT_EQ(takeMessages().size(), 1);
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - Cantilever-user-py.ov5d"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - cantilever-user-py.ov5d"));
 }
 
 TEST_F(MainWindowTest, ARunTellsWhenTheEngineCannotBeUsed)

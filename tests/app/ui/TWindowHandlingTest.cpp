@@ -1,11 +1,14 @@
 #include "UiFixture.hpp"
 
 #include "ui/TChildWindows.hpp"
+#include "ui/TDataEdit.hpp"
 #include "ui/TGridView.hpp"
 #include "ui/TTableWindow.hpp"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QPushButton>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -75,6 +78,31 @@ TEST_F(WindowHandlingTest, TheSurchargeNoteNamesTheUnitsOfTheProject)
     trigger("Units2");
     EXPECT_TRUE(note->text().startsWith(QStringLiteral("The unit for point load is kN\nThe unit for line load is kN/m\n")))
         << note->text().toStdString();
+    window_->project().setModified(false);
+}
+
+// The title bar keeps the file name's letter case and marks unsaved changes.
+TEST_F(WindowHandlingTest, TheTitleBarKeepsTheNamesCaseAndMarksChanges)
+{
+    const QString path = file(QStringLiteral("MixedCase-Wall.ov5d"));
+    QFile::copy(QStringLiteral(ORVANE_SOURCE_DIR "/examples/anchored-tieback.ov5d"), path);
+    window_->openFile(path, TLayout::Current, false);
+    const QString clean = QStringLiteral("ORVANE 2015.5.8 - MixedCase-Wall.ov5d");
+    EXPECT_EQ(window_->windowTitle(), clean);
+
+    auto* wall = window_->showDialog(TDialogKind::WallProperties);
+    enter(wall->findChild<TDataEdit*>(QStringLiteral("IncrementLength")), QStringLiteral("11"));
+    EXPECT_EQ(window_->windowTitle(), clean + QStringLiteral("*"));
+    trigger("Save");
+    EXPECT_EQ(window_->windowTitle(), clean);
+
+    TTableWindow* stiffness = openTable(window_->project().tables().PileSect);
+    enterCell(stiffness, 0, 3, QStringLiteral("4E9"));
+    EXPECT_EQ(window_->windowTitle(), clean + QStringLiteral("*"));
+    trigger("Save");
+    EXPECT_EQ(window_->windowTitle(), clean);
+    stiffness->addButton()->click();
+    EXPECT_EQ(window_->windowTitle(), clean + QStringLiteral("*"));
     window_->project().setModified(false);
 }
 
