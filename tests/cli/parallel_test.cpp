@@ -157,3 +157,25 @@ TEST_F(ParallelRuns, SummaryFromTheJobAgreesWithItsFiles)
     EXPECT_GT(sets, static_cast<int>(files.size()));  // some examples analyse several sets
     EXPECT_NE(summaryOf(r.output, tight_).find("NOT converged (allowable deflection exceeded)"), std::string::npos);
 }
+
+// A library with only the working-folder entry (an older engine): the batch
+// runs its jobs one at a time, each in its own run folder as the current
+// folder, whatever -j asks. The stand-in copies the control file it finds
+// there into the report.
+TEST_F(ParallelRuns, AnEngineWithoutTheJobEntryRunsEachJobInItsOwnFolder)
+{
+    const fs::path bin = work_.dir() / "bin";
+    fs::create_directories(bin);
+    fs::copy_file(runnerProgram(), bin / "orvane-run");
+    fs::copy_file(FAKE_FOLDER_ENTRY_ENGINE, bin / "libOrvaneEngine.so");
+    const CommandRun r = runCommand("TMPDIR='" + tmp_.string() + "' '" + (bin / "orvane-run").string() + "' -j 3" +
+                                    joined(examples_));
+    EXPECT_EQ(r.status, 1) << r.output;  // its reports do not end as the engine's do
+    for (const fs::path& f : examples_) {
+        const std::string report = fileText(fs::path(f).replace_extension(".ov5o"));
+        const std::string folder = report.substr(0, report.find('\n'));
+        EXPECT_EQ(fs::path(folder).parent_path(), tmp_) << f << "\n" << report;
+        EXPECT_NE(report.find("\r\n" + f.string() + "\r\n"), std::string::npos) << f << "\n" << report;
+    }
+    EXPECT_TRUE(fs::is_empty(tmp_)) << "a run folder was left behind";
+}
