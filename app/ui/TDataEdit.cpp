@@ -155,7 +155,7 @@ bool TDataEdit::commit()
 bool TDataEdit::reject(const QString& message)
 {
     reporting_ = true;
-    TMessages::information(this, message);
+    TMessages::warning(this, message);
     reporting_ = false;
     setFocus(Qt::OtherFocusReason);
     selectAll();

@@ -95,7 +95,7 @@ void TGridView::reportRejected()
     if (!rejected_) return;
     const Rejected rejected = *rejected_;
     rejected_.reset();
-    TMessages::information(this, rejected.message);
+    TMessages::warning(this, rejected.message);
     returnToCell(rejected);
 }
 
@@ -124,7 +124,7 @@ bool TGridView::commitPending()
     if (rejected_) {
         const Rejected rejected = *rejected_;
         rejected_.reset();
-        TMessages::information(this, rejected.message);
+        TMessages::warning(this, rejected.message);
         returnToCell(rejected);
         return false;
     }

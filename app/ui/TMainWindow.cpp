@@ -178,7 +178,7 @@ void TMainWindow::guarded(Command command)
     try {
         command();
     } catch (const std::exception& e) {
-        TMessages::information(this, text(e.what()));
+        TMessages::warning(this, text(e.what()));
     }
     updateCommands();
 }
@@ -655,7 +655,7 @@ bool TMainWindow::commitActiveChild()
 
 void TMainWindow::showOutcomeError(const std::optional<std::string>& error)
 {
-    if (error) TMessages::information(this, text(*error));
+    if (error) TMessages::warning(this, text(*error));
 }
 
 // ---- results ---------------------------------------------------------------
@@ -668,7 +668,7 @@ bool TMainWindow::readPlotFile(bool reportErrors)
     for (std::string_view id : TMainGraphs::kIds) windows_->discard(graphKey(id));
     resultsAvailable_ = TPlotFileReader::read(graphs_, project_, path);
     if (!resultsAvailable_ && reportErrors)
-        TMessages::information(this, QString::fromLatin1(TPlotFileReader::kErrorMessage));
+        TMessages::warning(this, QString::fromLatin1(TPlotFileReader::kErrorMessage));
     return resultsAvailable_;
 }
 
@@ -933,7 +933,7 @@ void TMainWindow::openRecent(int index)
 void TMainWindow::openFromCommandLine(const QString& argument)
 {
     if (!QFileInfo(argument).isFile()) {
-        TMessages::information(this, QStringLiteral("The data file %1 does not exist; a new project is started.").arg(argument));
+        TMessages::warning(this, QStringLiteral("The data file %1 does not exist; a new project is started.").arg(argument));
         return;
     }
     openFile(argument, TLayouts::forPath(argument.toStdString()), false);

@@ -179,7 +179,7 @@ void TTableWindow::changeRows(Change change)
         grid_->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), column));
         grid_->scrollTo(grid_->currentIndex());
     } catch (const std::exception& e) {
-        TMessages::information(this, QString::fromStdString(e.what()));
+        TMessages::warning(this, QString::fromStdString(e.what()));
         refresh();
     }
 }
@@ -216,7 +216,7 @@ void TTableWindow::readFromFile()
     try {
         chartTable_->importFromFile(fileName_->text().toStdString());
     } catch (const std::exception& e) {
-        TMessages::information(this, QString::fromStdString(e.what()));
+        TMessages::warning(this, QString::fromStdString(e.what()));
     }
     refresh();
 }
@@ -232,7 +232,7 @@ void TTableWindow::pasteFromClipboard()
     try {
         chartTable_->importFromText(text.toStdString());
     } catch (const std::exception& e) {
-        TMessages::information(this, QString::fromStdString(e.what()));
+        TMessages::warning(this, QString::fromStdString(e.what()));
     }
     refresh();
 }

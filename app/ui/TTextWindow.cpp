@@ -62,7 +62,7 @@ void TTextWindow::reload()
         for (const std::string& line : TTextFile::readLines(path_.toStdString())) lines << QString::fromStdString(line);
         text_->setPlainText(lines.join(QLatin1Char('\n')));
     } catch (const std::exception& e) {
-        TMessages::information(this, QString::fromStdString(e.what()));
+        TMessages::warning(this, QString::fromStdString(e.what()));
     }
     text_->document()->setModified(false);
 }
@@ -75,7 +75,7 @@ bool TTextWindow::save()
     try {
         TTextFile::write(path_.toStdString(), text.toStdString());
     } catch (const std::exception& e) {
-        TMessages::information(this, QString::fromStdString(e.what()));
+        TMessages::warning(this, QString::fromStdString(e.what()));
         return false;
     }
     text_->document()->setModified(false);

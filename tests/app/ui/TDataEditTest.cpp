@@ -23,8 +23,9 @@ class DataEditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        TMessages::setPresenter([this](TMessages::Kind, const QString& text) {
+        TMessages::setPresenter([this](TMessages::Kind kind, const QString& text) {
             messages << text;
+            kinds << kind;
             return TMessages::Answer::Ok;
         });
     }
@@ -40,6 +41,7 @@ protected:
     QWidget parent;
     TDataEdit edit{QStringLiteral("Free Height of Wall"), &parent};
     QStringList messages;
+    QList<TMessages::Kind> kinds;
 };
 
 TEST_F(DataEditTest, EntriesAreEvaluatedCheckedAndReported)
@@ -73,8 +75,11 @@ TEST_F(DataEditTest, EntriesAreEvaluatedCheckedAndReported)
         edit.setMinVal(c.min);
         edit.setNumber(7);
         messages.clear();
+        kinds.clear();
         EXPECT_EQ(type(QString::fromLatin1(c.entry)), c.accepted);
         EXPECT_EQ(edit.number(), c.number);
+        // Faults of an entry carry the warning icon.
+        for (TMessages::Kind kind : kinds) EXPECT_EQ(kind, TMessages::Kind::Warning);
         if (c.message) {
             EXPECT_EQ(messages, QStringList{QString::fromLatin1(c.message)});
         } else {

@@ -50,20 +50,20 @@ TEST_F(DialogsTest, WallPropertiesHoldTheIncrementsWithinTheirLimits)
     EXPECT_EQ(increments->editLabel()->text(), QStringLiteral("&Increments (nodes)"));
 
     enter(increments, QStringLiteral("0"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be greater than or equal to 1")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be greater than or equal to 1")});
     EXPECT_EQ(increments->text(), QStringLiteral("1"));
     EXPECT_EQ(window_->project().data().Increments, 1);
 
     enter(increments, QStringLiteral("2.5"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be an integer.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be an integer.")});
     EXPECT_EQ(window_->project().data().Increments, 1);
     // The entry is still wrong: the dialog stays open.
     EXPECT_FALSE(frameOf(wall)->close());
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be an integer.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be an integer.")});
     EXPECT_NE(window_->windows().find(QStringLiteral("dialog:%1").arg(int(TDialogKind::WallProperties))), nullptr);
 
     enter(increments, QStringLiteral("301"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be less than or equal to 300")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be less than or equal to 300")});
     enter(increments, QStringLiteral("6*10"));
     EXPECT_EQ(window_->project().data().Increments, 60);
     EXPECT_TRUE(frameOf(wall)->close());
@@ -90,10 +90,10 @@ TEST_F(DialogsTest, WallConfigurationShowsFeetAndPsfAndStoresInchesAndPsi)
     TDataEdit* slope = field(config, "BackfillSlope");
     EXPECT_EQ(slope->editLabel()->text(), QStringLiteral("Slope of the backfill, Beta (deg.)"));
     enter(slope, QStringLiteral("50"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be less than or equal to 45")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be less than or equal to 45")});
     EXPECT_EQ(d.BackfillSlope, 45.0);
     enter(field(config, "ActiveWidth"), QStringLiteral("1300"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be less than or equal to 1200")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be less than or equal to 1200")});
 
     // The wall line of the file holds the inches; SI shows metres.
     const QString path = file(QStringLiteral("config.ov5d"));

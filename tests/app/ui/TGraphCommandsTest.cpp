@@ -90,7 +90,7 @@ TEST_F(GraphCommandsTest, ABrokenPlotDataFileIsReportedOnlyAfterARun)
     expectGraphics(false);
 
     EXPECT_FALSE(window_->readPlotFile(true));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: An error occured in running the main program.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: An error occured in running the main program.")});
 }
 
 TEST_F(GraphCommandsTest, GraphCommandsOpenOneWindowPerGraphThroughTheFactory)

@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, ANewProjectIsEditedConvertedSavedReopenedAndRun)
     EXPECT_EQ(takeMessages(),
               (QStringList{QStringLiteral("information: Computations are completed. Please, check output file for "
                                           "results or error messages."),
-                           QStringLiteral("information: An error occured in running the main program.")}));
+                           QStringLiteral("warning: An error occured in running the main program.")}));
     EXPECT_FALSE(window_->resultsAvailable());
     EXPECT_TRUE(QFileInfo(file(QStringLiteral("wall.ov5o"))).isFile());
     EXPECT_TRUE(action("EditOutput")->isEnabled());

@@ -34,7 +34,7 @@ TEST_F(TableWindowTest, ACellKeepsTheUserUntilItsEntryEvaluates)
 
     grid.setCurrentIndex(grid.model()->index(0, 0));  // the user clicks another cell
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
-                                  "information: Entry could not be evaluated:\ninvalid character(s) in expression")});
+                                  "warning: Entry could not be evaluated:\ninvalid character(s) in expression")});
     EXPECT_EQ(grid.currentIndex(), ei);
     ASSERT_NE(cellEditor(stiffness), nullptr);
     EXPECT_EQ(cellEditor(stiffness)->text(), QStringLiteral("abc"));
@@ -56,12 +56,12 @@ TEST_F(TableWindowTest, IntegerCellsTellTheirLimits)
 {
     TTableWindow* stiffness = openTable(window_->project().tables().PileSect);
     enterCell(stiffness, 0, 1, QStringLiteral("-1"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be between 0 and 2147483647.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be between 0 and 2147483647.")});
     ASSERT_NE(cellEditor(stiffness), nullptr);
     cellEditor(stiffness)->selectAll();
     QTest::keyClicks(cellEditor(stiffness), QStringLiteral("2.5"));
     EXPECT_FALSE(stiffness->commitPending());
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("information: Entry must be an integer.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: Entry must be an integer.")});
 }
 
 TEST_F(TableWindowTest, EnterMovesDownThenToTheTopOfTheNextColumn)
