@@ -4,6 +4,7 @@
 #include "ui/TDataEdit.hpp"
 #include "ui/TGridView.hpp"
 #include "ui/TTableWindow.hpp"
+#include "ui/TTextWindow.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 
 namespace orvane {
@@ -104,6 +106,61 @@ TEST_F(WindowHandlingTest, TheTitleBarKeepsTheNamesCaseAndMarksChanges)
     stiffness->addButton()->click();
     EXPECT_EQ(window_->windowTitle(), clean + QStringLiteral("*"));
     window_->project().setModified(false);
+}
+
+// A new child window shows its content whole: at least its content's
+// smallest size, and inside the frame's area.
+TEST_F(WindowHandlingTest, NewChildWindowsShowTheirContentWhole)
+{
+    window_->resize(1400, 1000);
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    trigger("Run");
+    takeMessages();
+    window_->windows().discardAll();
+    for (TDialogKind kind : {TDialogKind::Title, TDialogKind::WallProperties, TDialogKind::WallConfiguration,
+                             TDialogKind::ConcentratedLoads, TDialogKind::StagedConstruction}) {
+        window_->showDialog(kind);
+    }
+    TProjectTables& t = window_->project().tables();
+    for (TGridTable* table : std::initializer_list<TGridTable*>{&t.PileSect, &t.NewSoil, &t.PYCurves2, &t.SurchargeTable})
+        openTable(*table);
+    trigger("EditOutput");
+    settle();
+    const QRect area = window_->mdiArea()->viewport()->rect();
+    for (QMdiSubWindow* sub : window_->mdiArea()->subWindowList()) {
+        SCOPED_TRACE(sub->windowTitle().toStdString());
+        QWidget* content = sub->widget();
+        EXPECT_GE(content->width(), content->minimumSizeHint().width());
+        EXPECT_GE(content->height(), content->minimumSizeHint().height());
+        EXPECT_LE(sub->width(), area.width());
+        EXPECT_LE(sub->height(), area.height());
+    }
+    auto* report = qobject_cast<TTextWindow*>(window_->windows().activeContent());
+    ASSERT_NE(report, nullptr);
+    const int columns = report->editor()->viewport()->width() /
+                        QFontMetrics(report->editor()->font()).horizontalAdvance(QLatin1Char('0'));
+    EXPECT_GE(columns, 92);  // the report's widest lines
+}
+
+TEST_F(WindowHandlingTest, TheTextWindowFindsTextAndSaysWhenItIsNotThere)
+{
+    window_->openFile(example(QStringLiteral("anchored-tieback.ov5d")), TLayout::Current, false);
+    trigger("Run");
+    takeMessages();
+    trigger("EditOutput");
+    auto* report = qobject_cast<TTextWindow*>(window_->windows().activeContent());
+    ASSERT_NE(report, nullptr);
+    report->findField()->setText(QStringLiteral("RESULTS -- ITERATION"));
+    EXPECT_TRUE(report->findNext());
+    EXPECT_EQ(report->editor()->textCursor().selectedText(), QStringLiteral("RESULTS -- ITERATION"));
+    const int first = report->editor()->textCursor().position();
+    // Once more: there is one such line, so the search wraps round to it.
+    EXPECT_TRUE(report->findNext());
+    EXPECT_EQ(report->editor()->textCursor().position(), first);
+    report->findField()->setText(QStringLiteral("NO SUCH WORDS"));
+    EXPECT_FALSE(report->findNext());
+    EXPECT_EQ(report->findChild<QLabel*>(QStringLiteral("notFound"))->text(),
+              QStringLiteral("\"NO SUCH WORDS\" is not in the text"));
 }
 
 // Every item of a menu has an access key of its own.
