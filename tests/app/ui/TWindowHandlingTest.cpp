@@ -112,7 +112,6 @@ TEST_F(WindowHandlingTest, TheTitleBarKeepsTheNamesCaseAndMarksChanges)
 // smallest size, and inside the frame's area.
 TEST_F(WindowHandlingTest, NewChildWindowsShowTheirContentWhole)
 {
-    window_->resize(1400, 1000);
     window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
     trigger("Run");
     takeMessages();
