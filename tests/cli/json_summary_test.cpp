@@ -172,3 +172,21 @@ TEST(JsonSummary, ANotConvergedSetCarriesItsWarning)
     EXPECT_TRUE(exceeded) << set.at("warnings");
     EXPECT_TRUE(set.at("deflection").at("value").is_number());
 }
+
+// A job that ends on an input error: its outcome, the report's error line and
+// the report it wrote; the exit status 1.
+TEST(JsonSummary, AnInputErrorCarriesTheReportsErrorLine)
+{
+    JobFolder work;
+    std::ofstream(work.data(), std::ios::binary) << crlf("Bad\n1 0 1 0 0 0 0 1 0 0\n408 12 10 1E-05 0 12\n");
+    const CommandRun r = runCommand("'" + runnerProgram().string() + "' --json '" + work.data().string() + "'", false);
+    EXPECT_EQ(r.status, 1);
+    const json doc = json::parse(r.output);
+    const json& file = doc.at("files").at(0);
+    EXPECT_EQ(file.at("outcome"), "input-error");
+    EXPECT_EQ(file.at("message"), "job ended on an input error");
+    EXPECT_EQ(file.at("errors"), json::array({"TOO MUCH DATA FOR AVAILABLE STORAGE"}));
+    EXPECT_EQ(file.at("report"), fs::path(work.data()).replace_extension(".ov5o").string());
+    EXPECT_TRUE(file.at("sets").empty());
+    EXPECT_TRUE(file.contains("read_in_part"));  // the program's reader finds the file short as well
+}
