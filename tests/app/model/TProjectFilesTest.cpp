@@ -42,7 +42,9 @@ struct DamagedFile {
 std::vector<DamagedFile> damagedFiles()
 {
     const std::string whole = fileText(kUserCurves);
-    std::string binary("\x7f" "ELF\x02\x01\x01\x00\x00\x00\n\x03\x00\xff\xfe\x10\x20garbage\n\x01\x02", 30);
+    // Every byte of the array but its closing zero (the text holds zeros).
+    static const char kBinary[] = "\x7f" "ELF\x02\x01\x01\x00\x00\x00\n\x03\x00\xff\xfe\x10\x20garbage\n\x01\x02";
+    const std::string binary(kBinary, sizeof kBinary - 1);
     return {
         {"half.ov5d", firstLines(whole, 40), 40, 3, "This file either invalid or incomplete."},
         {"binary.ov5d", binary, 2, 1, "An integer was expected but not found."},
