@@ -183,8 +183,10 @@ int runAnalyse(const AnalyseOptions& options)
     const unsigned jobs = jobCount(options.jobs, files.size());
     // One job at a time runs on this thread; more run on workers while this
     // thread prints each summary, in the order of the files, once it is there.
-    if (jobs > 1)
+    if (jobs > 1) {
+        command.load();
         for (unsigned k = 0; k < jobs; ++k) workers.emplace_back(work);
+    }
 
     bool failed = false;
     bool notConverged = false;

@@ -48,7 +48,7 @@ struct Entries {
     std::string detail;
 };
 
-Entries load(TDynamicLibrary& library, const std::filesystem::path& path)
+Entries loadEntries(TDynamicLibrary& library, const std::filesystem::path& path)
 {
     Entries e;
     library.setFileName(path.string());
@@ -171,6 +171,11 @@ std::filesystem::path TRunCommand::defaultLibrary()
     return !std::filesystem::exists(beside, error) && std::filesystem::exists(installed, error) ? installed : beside;
 }
 
+void TRunCommand::load() const
+{
+    if (held_) std::call_once(held_->loaded, [&] { held_->entries = loadEntries(held_->library, library_); });
+}
+
 TRunOutcome TRunCommand::run(const TProject& project) const
 {
     if (project.data().FileName == TProjectFiles::kNewName) return outcome(TRunResult::NotSaved, {});
@@ -193,10 +198,10 @@ TRunOutcome TRunCommand::call(const std::filesystem::path& dataFile) const
     TDynamicLibrary perRun;
     Entries entries;
     if (held_) {
-        std::call_once(held_->loaded, [&] { held_->entries = load(held_->library, library_); });
+        load();
         entries = held_->entries;
     } else {
-        entries = load(perRun, library_);
+        entries = loadEntries(perRun, library_);
     }
     if (!entries.entry) return outcome(TRunResult::LibraryFailed, "Attempt to initialize DLL failed", entries.detail);
 

@@ -37,6 +37,9 @@ public:
 
     // Runs the project's data file as it is on disk; the caller saves first.
     TRunOutcome run(const TProject& project) const;
+    // A held command loads its library now rather than in its first run
+    // (which other runs started meanwhile would wait for); nothing otherwise.
+    void load() const;
 
     const std::filesystem::path& library() const { return library_; }
 
