@@ -118,3 +118,17 @@ TEST_F(StaleFiles, AReadOnlyFolderShowsNoEarlierResults)
     EXPECT_NE(r.output.find(report_.string()), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Permission denied"), std::string::npos) << r.output;
 }
+
+// A summary that cannot reach standard output (here a full device) is not a
+// success, whatever the jobs did.
+TEST_F(StaleFiles, ASummaryThatCannotBeWrittenIsAFailure)
+{
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this machine";
+    for (const char* options : {"", "--json ", "-j 2 "}) {
+        const CommandRun r =
+            runCommand("'" + runnerProgram().string() + "' " + options + "'" + data_.string() + "' 2>&1 >/dev/full", false);
+        EXPECT_EQ(r.status, 1) << options;
+        EXPECT_NE(r.output.find("the summary could not be written to standard output"), std::string::npos)
+            << options << r.output;
+    }
+}
