@@ -8,6 +8,7 @@
 #include "export_command.hpp"
 #include "picture_command.hpp"
 #include "side_view_command.hpp"
+#include "view3d_command.hpp"
 
 using orvane::cli::DrawRequest;
 
@@ -20,6 +21,8 @@ extern "C" __attribute__((visibility("default"))) int orvane_run_draw(const Draw
                                            {r->soilLayer, r->wallGeometry});
         case DrawRequest::Mode::ExportXlsx: return orvane::cli::runExportXlsx(r->args.at(0), r->args.at(1), r->plots);
         case DrawRequest::Mode::SideView: return orvane::cli::runSideView(r->args.at(0), r->args.at(1), r->width, r->height);
+        case DrawRequest::Mode::View3D:
+            return orvane::cli::runView3D(r->args.at(0), r->args.at(1), r->width, r->height, r->factor);
         }
         return 2;
     } catch (const std::exception& e) {

@@ -42,6 +42,8 @@ struct CommandLine {
     std::vector<std::string> exportXlsx;
     std::optional<std::string> plots;
     std::vector<std::string> sideView;
+    std::vector<std::string> view3d;
+    std::optional<double> factor;
     std::optional<double> width, height;
     std::optional<int> ppi;
     bool soilLayer = false, wallGeometry = false;
@@ -61,8 +63,10 @@ void addOptions(CLI::App& app, CommandLine& c)
     app.add_option("--export-xlsx", c.exportXlsx, "FILE.ov5d OUT.xlsx: export the graphs to a workbook")->expected(2);
     app.add_option("--plots", c.plots, "export-list numbers 1..7 for --export-xlsx, comma-separated");
     app.add_option("--side-view", c.sideView, "FILE.ov5d OUT: draw the side view (.png .svg .pdf)")->expected(2);
-    app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view");
-    app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view");
+    app.add_option("--view-3d", c.view3d, "FILE.ov5d OUT.png: draw the 3-D View from an oblique angle")->expected(2);
+    app.add_option("--factor", c.factor, "--view-3d with the deformed shape, deflections times this factor");
+    app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view and --view-3d");
+    app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view and --view-3d");
     app.add_option("--ppi", c.ppi, "pixels per inch for --picture");
     app.add_flag("--soil-layer", c.soilLayer, "--picture with the soil-layer strip (the window's Show Soil Layer)");
     app.add_flag("--wall-geometry", c.wallGeometry,
@@ -77,6 +81,7 @@ const char* const kUsage =
     "                  [--soil-layer [--wall-geometry]]\n"
     "       orvane-run --export-xlsx FILE.ov5d OUT.xlsx [--plots LIST]\n"
     "       orvane-run --side-view FILE.ov5d OUT [--width PX] [--height PX]\n"
+    "       orvane-run --view-3d FILE.ov5d OUT.png [--width PX] [--height PX] [--factor F]\n"
     "       orvane-run --help | --version\n";
 
 int usageError(const std::string& message)
@@ -108,8 +113,9 @@ int runDrawMode(const DrawRequest& request)
 int dispatch(const CommandLine& c)
 {
     const int modes = !c.convert.empty() + !c.graphs.empty() + !c.picture.empty() + !c.exportXlsx.empty() +
-                      !c.sideView.empty();
-    if (modes > 1) return usageError("choose one of --convert, --graphs, --picture, --export-xlsx, --side-view");
+                      !c.sideView.empty() + !c.view3d.empty();
+    if (modes > 1)
+        return usageError("choose one of --convert, --graphs, --picture, --export-xlsx, --side-view, --view-3d");
     if (modes == 1 && !c.analyse.files.empty()) return usageError("unexpected arguments after the mode's own");
     if (c.layout && c.convert.empty()) return usageError("--layout belongs to --convert");
     if (c.plots && c.exportXlsx.empty()) return usageError("--plots belongs to --export-xlsx");
@@ -118,8 +124,9 @@ int dispatch(const CommandLine& c)
         return usageError("--soil-layer and --wall-geometry belong to --picture");
     // As in the window, where Show Wall Geometry is disabled while the strip is off.
     if (c.wallGeometry && !c.soilLayer) return usageError("--wall-geometry needs --soil-layer");
-    if ((c.width || c.height) && c.picture.empty() && c.sideView.empty())
-        return usageError("--width and --height belong to --picture and --side-view");
+    if ((c.width || c.height) && c.picture.empty() && c.sideView.empty() && c.view3d.empty())
+        return usageError("--width and --height belong to --picture, --side-view and --view-3d");
+    if (c.factor && c.view3d.empty()) return usageError("--factor belongs to --view-3d");
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);
@@ -143,6 +150,12 @@ int dispatch(const CommandLine& c)
     if (!c.sideView.empty()) {
         draw.mode = DrawRequest::Mode::SideView;
         draw.args = c.sideView;
+        return runDrawMode(draw);
+    }
+    if (!c.view3d.empty()) {
+        draw.mode = DrawRequest::Mode::View3D;
+        draw.args = c.view3d;
+        draw.factor = c.factor;
         return runDrawMode(draw);
     }
     if (c.analyse.files.empty()) return usageError("no data file given");

@@ -115,6 +115,12 @@ std::array<double, 2> T3DCamera::toWindow(const T3DPoint& p) const
     return {(x + 1) / 2 * width_, (1 - y) / 2 * height_};
 }
 
+double T3DCamera::nearness(const T3DPoint& p) const
+{
+    const T3DMatrix m = modelView();
+    return m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14];
+}
+
 double T3DCamera::axisLength() const { return kAxisPixels / (zoom * s0()); }
 
 void T3DCamera::zoomIn()

@@ -36,6 +36,8 @@ public:
     T3DMatrix modelView() const;
     // Window pixel (x right, y down) of a model point.
     std::array<double, 2> toWindow(const T3DPoint& p) const;
+    // Distance of a model point towards the viewer (eye z): nearer is larger.
+    double nearness(const T3DPoint& p) const;
     // Model length of the axes: 80 pixels whatever the zoom.
     double axisLength() const;
 

@@ -208,5 +208,81 @@ TEST(SideViewRunner, UnreadableProjectAndBadSize)
     EXPECT_NE(errors.find(".gif"), std::string::npos) << errors;
 }
 
+// The 3-D View without a display: the same scene and camera drawn by
+// QPainter, from the oblique angle of the pictures in docs/.
+int countColour(const QImage& image, QRgb colour, int tolerance)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (std::abs(qRed(c) - qRed(colour)) <= tolerance && std::abs(qGreen(c) - qGreen(colour)) <= tolerance &&
+                std::abs(qBlue(c) - qBlue(colour)) <= tolerance)
+                ++n;
+        }
+    return n;
+}
+
+TEST(View3DRunner, EveryExampleGivesPictureOfAskedSizeWithTheWall)
+{
+    QTemporaryDir dir;
+    int examples = 0;
+    for (const auto& entry : fs::directory_iterator(kExamples)) {
+        if (entry.path().extension() != ".ov5d") continue;
+        ++examples;
+        const fs::path out = fs::path(dir.path().toStdString()) / (entry.path().stem().string() + ".png");
+        ASSERT_EQ(runner("--view-3d " + quoted(entry.path()) + " " + quoted(out) + " --width 400 --height 300"), 0)
+            << entry.path();
+        const QImage image(QString::fromStdString(out.string()));
+        ASSERT_FALSE(image.isNull()) << out;
+        EXPECT_EQ(image.size(), QSize(400, 300)) << out;
+        // The wall's face above the excavation in its light grey.
+        EXPECT_GT(countColour(image, qRgb(191, 191, 191), 2), 50) << out;
+    }
+    EXPECT_GE(examples, 10);
+    EXPECT_EQ(static_cast<int>(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size()), examples);
+}
+
+TEST(View3DRunner, DeformedShapeFromTheResultsBesideTheProject)
+{
+    QTemporaryDir dir;
+    const fs::path data = fs::path(dir.path().toStdString()) / "wall.ov5d";
+    fs::copy_file(kExamples / "sand-anchored-generated-py.ov5d", data);
+    const fs::path plain = dir.filePath("plain.png").toStdString(), bent = dir.filePath("bent.png").toStdString();
+    std::string errors;
+    // No results yet: the deformed shape is refused.
+    EXPECT_EQ(runner("--view-3d " + quoted(data) + " " + quoted(bent) + " --factor 20", &errors), 1);
+    EXPECT_NE(errors.find("no deflection results"), std::string::npos) << errors;
+    EXPECT_FALSE(fs::exists(bent));
+    ASSERT_EQ(runner(quoted(data)), 0);
+    ASSERT_EQ(runner("--view-3d " + quoted(data) + " " + quoted(plain)), 0);
+    ASSERT_EQ(runner("--view-3d " + quoted(data) + " " + quoted(bent) + " --factor 20"), 0);
+    const QImage a(QString::fromStdString(plain.string())), b(QString::fromStdString(bent.string()));
+    ASSERT_EQ(a.size(), QSize(1000, 700));
+    ASSERT_EQ(b.size(), a.size());
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+    EXPECT_GT(differing, 2000);
+}
+
+TEST(View3DRunner, UsageAndFailures)
+{
+    QTemporaryDir dir;
+    std::string errors;
+    const fs::path example = kExamples / "soft-clay-cantilever.ov5d";
+    const fs::path out = dir.filePath("view.png").toStdString();
+    EXPECT_EQ(runner("--view-3d " + quoted(kExamples / "no-such.ov5d") + " " + quoted(out), &errors), 1);
+    EXPECT_NE(errors.find("cannot read"), std::string::npos) << errors;
+    EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(fs::path(dir.filePath("view.svg").toStdString())),
+                     &errors),
+              1);
+    EXPECT_NE(errors.find(".svg"), std::string::npos) << errors;
+    EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(out) + " --width 0"), 2);
+    EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --factor 2"), 2);
+    EXPECT_EQ(runner("--view-3d " + quoted(example)), 2);
+    EXPECT_FALSE(fs::exists(out));
+}
+
 }  // namespace
 }  // namespace orvane

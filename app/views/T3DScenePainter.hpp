@@ -1,0 +1,36 @@
+#pragma once
+
+#include "views/T3DCamera.hpp"
+#include "views/T3DSceneBuilder.hpp"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QImage;
+
+namespace orvane {
+
+class TProject;
+class TGraphPlot;
+
+// The 3-D View drawn without OpenGL, for pictures made without a display:
+// the same scene and camera through a small depth-buffered rasteriser that
+// follows the window's drawing order, with the texts and axes painted over.
+class T3DScenePainter {
+public:
+    // Draws over `image` (white for the window's clear colour).
+    static void paint(QImage& image, const T3DScene& scene, const T3DCamera& camera, bool axes);
+
+    // The camera of the runner's pictures: looking down from the excavated
+    // side at an oblique angle.
+    static T3DCamera obliqueCamera(const T3DExtents& extents, int width, int height);
+
+    // Writes the view of the project as a PNG of width x height pixels
+    // through a temporary file beside `path`; the error, if any.
+    static std::optional<std::string> writePicture(const TProject& project, const TGraphPlot* deflection,
+                                                   const T3DDisplay& display, const std::filesystem::path& path,
+                                                   int width, int height);
+};
+
+}  // namespace orvane

@@ -1,0 +1,102 @@
+#include "view3d_command.hpp"
+
+#include <QGuiApplication>
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "messages.hpp"
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
+#include "model/TMainGraphs.hpp"
+#include "model/TPlotFileReader.hpp"
+#include "model/TProject.hpp"
+#include "views/T3DScenePainter.hpp"
+
+namespace fs = std::filesystem;
+
+namespace orvane::cli {
+
+namespace {
+
+constexpr int kDefaultWidth = 1000;
+constexpr int kDefaultHeight = 700;
+constexpr int kLargest = 20000;
+
+int pixels(std::optional<double> value, int fallback)
+{
+    if (!value) return fallback;
+    const double v = *value;
+    if (!(v >= 1) || v > kLargest || v != std::floor(v)) return 0;
+    return static_cast<int>(v);
+}
+
+// Texts need a font database and so an application object; without a
+// display the offscreen platform serves.
+void ensureApplication()
+{
+    if (QGuiApplication::instance()) return;
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "orvane-run";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+}  // namespace
+
+int runView3D(const fs::path& data, const fs::path& out, std::optional<double> width, std::optional<double> height,
+              std::optional<double> factor)
+{
+    const int w = pixels(width, kDefaultWidth), h = pixels(height, kDefaultHeight);
+    if (w == 0 || h == 0) {
+        std::cerr << "orvane-run: --width and --height of --view-3d are whole pixels from 1 to " << kLargest << "\n";
+        return 2;
+    }
+    if (factor && !std::isfinite(*factor)) {
+        std::cerr << "orvane-run: --factor is a finite number\n";
+        return 2;
+    }
+    std::string ext = out.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext != ".png") {
+        std::cerr << "orvane-run: the 3-D View is written as .png, not \"" << ext << "\"\n";
+        return 1;
+    }
+    if (!fs::is_regular_file(data)) {
+        std::cerr << "orvane-run: cannot read " << data.string() << ": no such file\n";
+        return 1;
+    }
+    TProject project;
+    if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
+        std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
+        return 1;
+    }
+    T3DDisplay display;
+    TMainGraphs graphs;
+    if (factor) {
+        // As in the window, where Deformed Shape needs a deflection curve.
+        const fs::path plot = TPlotFileReader::plotFilePath(data);
+        std::string error;
+        if (!fs::is_regular_file(plot) || !TPlotFileReader::read(graphs, project, plot, &error) ||
+            !T3DSceneBuilder::hasDeflection(&graphs.pltDef)) {
+            std::cerr << "orvane-run: no deflection results beside " << data.string() << " for --factor"
+                      << (error.empty() ? std::string() : ": " + error) << "\n";
+            return 1;
+        }
+        display.deformed = display.undeformed = true;
+        display.factor = *factor;
+    }
+    ensureApplication();
+    if (const auto error = T3DScenePainter::writePicture(project, &graphs.pltDef, display, out, w, h)) {
+        std::cerr << "orvane-run: " << *error << "\n";
+        return 1;
+    }
+    std::cout << data.string() << " -> " << out.string() << " (" << w << " x " << h << ")\n";
+    return 0;
+}
+
+}  // namespace orvane::cli
