@@ -85,8 +85,10 @@ std::optional<std::string> TDataFileReader::readNewProject(TProject& project, TL
     return error;
 }
 
-std::optional<std::string> TDataFileReader::readStage(TProject& project, const std::filesystem::path& path)
+std::optional<std::string> TDataFileReader::readStage(TProject& project, const std::filesystem::path& path,
+                                                      TWordReader::Position* stoppedAt)
 {
+    if (stoppedAt) *stoppedAt = {};
     TLayoutFeatures features = TLayoutFeatures::of(TLayout::Current);
     if (!project.data().Layout2013) {
         features.meiCurves = false;
@@ -97,7 +99,12 @@ std::optional<std::string> TDataFileReader::readStage(TProject& project, const s
     project.data().StageFileName = path.string();
     return guarded(project, [&] {
         TWordReader words(path);
-        TDataFileReader(project, words, features).readStageFile();
+        try {
+            TDataFileReader(project, words, features).readStageFile();
+        } catch (...) {
+            if (stoppedAt) *stoppedAt = words.position();
+            throw;
+        }
     });
 }
 

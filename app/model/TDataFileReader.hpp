@@ -30,7 +30,8 @@ public:
 
     // Reads a stage file into the current project, under the layout the
     // project remembers (older stage files are read while converting them).
-    static std::optional<std::string> readStage(TProject& project, const std::filesystem::path& path);
+    static std::optional<std::string> readStage(TProject& project, const std::filesystem::path& path,
+                                                TWordReader::Position* stoppedAt = nullptr);
 
 private:
     TDataFileReader(TProject& project, TWordReader& words, TLayoutFeatures features);

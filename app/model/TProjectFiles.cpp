@@ -8,9 +8,12 @@
 #include "model/TStageFiles.hpp"
 #include "model/TStages.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace orvane {
 
@@ -56,6 +59,8 @@ TOpenOutcome TProjectFiles::openProject(TProject& project, const std::filesystem
         if (layout != TLayout::Current) {
             auto conversionError = convertStages(project, layout);
             if (!error) error = conversionError;
+        } else if (!error) {
+            error = checkStages(path, d.StageCount, outcome.stoppedAt);
         }
         project.setModified(false);
     }
@@ -92,6 +97,30 @@ std::string TProjectFiles::displayName(const TProject& project)
 {
     const TProgramData& d = project.data();
     return TDisplayName::of(d.FileName) + (d.Recovered ? kRecoveredSuffix : "");
+}
+
+// The later stages are read only when the user switches to them: a stage
+// cut short would then be saved as the part that was read. Each is read
+// once here, so that a damaged stage makes the whole project recovered; the
+// position is counted in the data file's lines.
+std::optional<std::string> TProjectFiles::checkStages(const std::filesystem::path& path, int count,
+                                                      TWordReader::Position& stoppedAt)
+{
+    int linesBefore = 0;
+    for (int stage = 1; stage <= count; ++stage) {
+        const std::filesystem::path file = TStageFiles::name(path, stage);
+        if (stage > 1) {
+            TProject probe;
+            TWordReader::Position at;
+            if (auto error = TDataFileReader::readStage(probe, file, &at)) {
+                stoppedAt = {at.line > 0 ? linesBefore + at.line : 0, at.item};
+                return "Stage " + std::to_string(stage) + ": " + *error;
+            }
+        }
+        std::ifstream in(file, std::ios::binary);
+        linesBefore += static_cast<int>(std::count(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>(), '\n'));
+    }
+    return std::nullopt;
 }
 
 // Each stage file is read under its old layout and written in the current

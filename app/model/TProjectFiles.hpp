@@ -62,6 +62,8 @@ public:
 
 private:
     static std::optional<std::string> convertStages(TProject& project, TLayout layout);
+    static std::optional<std::string> checkStages(const std::filesystem::path& path, int count,
+                                                  TWordReader::Position& stoppedAt);
 };
 
 }  // namespace orvane

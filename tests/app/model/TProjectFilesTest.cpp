@@ -109,6 +109,33 @@ TEST(TProjectFiles, TheHalfFileKeepsTheCurvesThatWereRead)
     EXPECT_EQ(project.data().Increments, 40);
 }
 
+// A staged file cut in its third stage: the stages read are kept in their
+// stage files, the project is recovered, and Save As joins them under the
+// new name while the damaged file stays as it was.
+TEST(TProjectFiles, AStagedFileReadInPartIsRecoveredToo)
+{
+    TestFolder folder;
+    const auto path = folder.path() / "staged.ov5d";
+    const std::string cut = firstLines(fileText(std::filesystem::path(ORVANE_SOURCE_DIR) / "examples/three-stage.ov5d"), 200);
+    writeFileText(path, cut);
+    TProject project;
+    const TOpenOutcome outcome = TProjectFiles::openProject(project, path, TLayout::Current);
+    ASSERT_EQ(outcome.status, TOpenOutcome::Status::ReadInPart) << outcome.error;
+    EXPECT_EQ(outcome.error.rfind("Stage 3: ", 0), 0u) << outcome.error;
+    // The data file ends at line 200, in the middle of stage 3.
+    EXPECT_EQ(outcome.stoppedAt.line, 200);
+    EXPECT_TRUE(project.data().Recovered);
+    EXPECT_TRUE(project.isModified());
+    EXPECT_EQ(project.data().StageCount, 3);
+    EXPECT_THROW(TProjectFiles::save(project), EWriteError);
+
+    const auto chosen = folder.path() / "staged-kept.ov5d";
+    TProjectFiles::saveAs(project, chosen);
+    EXPECT_FALSE(project.data().Recovered);
+    EXPECT_EQ(fileText(path), cut);
+    EXPECT_TRUE(std::filesystem::is_regular_file(chosen));
+}
+
 TEST(TProjectFiles, AWholeFileIsNotRecovered)
 {
     TProject project;
