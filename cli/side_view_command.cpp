@@ -1,12 +1,11 @@
 #include "side_view_command.hpp"
 
-#include <QGuiApplication>
-
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+#include "gui_application.hpp"
 #include "messages.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TLayout.hpp"
@@ -32,19 +31,6 @@ int pixels(std::optional<double> value, int fallback)
     return static_cast<int>(v);
 }
 
-// Text needs a font database, and so an application object; without a
-// display the offscreen platform serves.
-void ensureApplication()
-{
-    if (QGuiApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "orvane-run";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 }  // namespace
 
 int runSideView(const fs::path& data, const fs::path& out, std::optional<double> width, std::optional<double> height)
@@ -65,7 +51,7 @@ int runSideView(const fs::path& data, const fs::path& out, std::optional<double>
         std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
         return 1;
     }
-    ensureApplication();
+    ensureGuiApplication();
     if (const auto error = TSideViewPainter::writePicture(project, out, w, h)) {
         std::cerr << "orvane-run: " << *error << "\n";
         return 1;

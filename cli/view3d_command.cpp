@@ -1,12 +1,11 @@
 #include "view3d_command.hpp"
 
-#include <QGuiApplication>
-
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 
+#include "gui_application.hpp"
 #include "messages.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TLayout.hpp"
@@ -31,19 +30,6 @@ int pixels(std::optional<double> value, int fallback)
     const double v = *value;
     if (!(v >= 1) || v > kLargest || v != std::floor(v)) return 0;
     return static_cast<int>(v);
-}
-
-// Texts need a font database and so an application object; without a
-// display the offscreen platform serves.
-void ensureApplication()
-{
-    if (QGuiApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "orvane-run";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
 }
 
 }  // namespace
@@ -90,7 +76,7 @@ int runView3D(const fs::path& data, const fs::path& out, std::optional<double> w
         display.deformed = display.undeformed = true;
         display.factor = *factor;
     }
-    ensureApplication();
+    ensureGuiApplication();
     if (const auto error = T3DScenePainter::writePicture(project, &graphs.pltDef, display, out, w, h)) {
         std::cerr << "orvane-run: " << *error << "\n";
         return 1;
