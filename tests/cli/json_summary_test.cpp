@@ -190,3 +190,26 @@ TEST(JsonSummary, AnInputErrorCarriesTheReportsErrorLine)
     EXPECT_TRUE(file.at("sets").empty());
     EXPECT_TRUE(file.contains("read_in_part"));  // the program's reader finds the file short as well
 }
+
+// A stop of the soil package: its outcome and the report's STOP line, in the
+// plain summary and in JSON, exit 1; the report (which has no last line) is
+// still this run's.
+TEST(JsonSummary, ASoilStopCarriesTheReportsStopLine)
+{
+    JobFolder work;
+    std::ofstream(work.data(), std::ios::binary)
+        << crlf("Stop\n1 0 1 0 2 0 0 1 0 0\n20 12 10 1E-05 200 12\n0 20 1 1E9\n0\n0\n"
+                "200 12 12 0 0 1 1 0\n0 0 0 0 0 0\n0\n1\n4 120\n0.07 0 30 0 50 0\n0.07 0 30 0 50 0\n0\n");
+    const std::string stop = "STOP 1 -- THE EXCAVATION LEVEL LIES BELOW THE BOTTOM OF THE SOIL PROFILE";
+    const CommandRun plain = runCommand("'" + runnerProgram().string() + "' '" + work.data().string() + "'", false);
+    EXPECT_EQ(plain.status, 1);
+    EXPECT_NE(plain.output.find("  job stopped by the soil package\n  " + stop + "\n"), std::string::npos) << plain.output;
+    const CommandRun r = runCommand("'" + runnerProgram().string() + "' --json '" + work.data().string() + "'", false);
+    EXPECT_EQ(r.status, 1);
+    const json file = json::parse(r.output).at("files").at(0);
+    EXPECT_EQ(file.at("outcome"), "soil-stop");
+    EXPECT_EQ(file.at("message"), "job stopped by the soil package");
+    EXPECT_EQ(file.at("errors"), json::array({stop}));
+    EXPECT_EQ(file.at("report"), fs::path(work.data()).replace_extension(".ov5o").string());
+    EXPECT_TRUE(file.at("sets").empty());
+}
