@@ -1,8 +1,10 @@
 #include "model/TRunWarnings.hpp"
 
+#include "model/TDataFileReader.hpp"
 #include "model/TFileUnits.hpp"
 #include "model/TProject.hpp"
 #include "model/TRealFormat.hpp"
+#include "model/TStageFiles.hpp"
 #include "model/TUnits.hpp"
 
 namespace orvane {
@@ -183,9 +185,33 @@ private:
 
 }  // namespace
 
+// Every stage runs: the stage on screen is checked in memory, the others in
+// their stage files (a stage that cannot be read says so when it is opened).
 std::vector<TRunWarning> TRunWarnings::of(const TProject& project)
 {
-    return Checker(project).run();
+    const TProgramData& d = project.data();
+    if (d.StageCount <= 1) return Checker(project).run();
+    std::vector<TRunWarning> all;
+    for (int stage = 1; stage <= d.StageCount; ++stage) {
+        std::vector<TRunWarning> found;
+        if (stage == d.CurrentStage) {
+            found = Checker(project).run();
+        } else {
+            const std::filesystem::path file = TStageFiles::name(d.FileName, stage);
+            std::error_code ignored;
+            if (!std::filesystem::is_regular_file(file, ignored)) continue;
+            TProject probe;
+            if (TDataFileReader::readStage(probe, file)) continue;
+            found = Checker(probe).run();
+        }
+        const std::string prefix = "Stage " + std::to_string(stage) + ", ";
+        for (TRunWarning& w : found) {
+            w.table = prefix + w.table;
+            w.text = prefix + w.text;
+            all.push_back(std::move(w));
+        }
+    }
+    return all;
 }
 
 }  // namespace orvane

@@ -17,8 +17,8 @@ struct TRunWarning {
 
 // Plain-language checks before a run, besides the project check that stops
 // a run (TProjectCheck): the user may run anyway. Values are named in the
-// project's display units. The checks read the project in memory (for a
-// staged project the stage on screen).
+// project's display units. A staged project is checked stage by stage, each
+// finding named with its stage.
 class TRunWarnings {
 public:
     static std::vector<TRunWarning> of(const TProject& project);

@@ -1,8 +1,10 @@
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
 #include "model/TRunWarnings.hpp"
+#include "model/TStages.hpp"
 
 #include "SampleProject.hpp"
+#include "TestFolder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +22,21 @@ std::vector<std::string> texts(const TProject& project)
     return out;
 }
 
-void openExample(TProject& project, const char* name)
+// Opens a copy: a staged example is split into stage files beside it.
+void openExample(TProject& project, const TestFolder& folder, const std::filesystem::path& example)
 {
-    ASSERT_EQ(TProjectFiles::open(project, kExamples / name, TLayout::Current), std::nullopt) << name;
+    const auto copy = folder.path() / example.filename();
+    std::filesystem::copy_file(example, copy, std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(TProjectFiles::open(project, copy, TLayout::Current), std::nullopt) << example;
 }
 
 TEST(TRunWarnings, EveryExampleIsClean)
 {
     for (const auto& entry : std::filesystem::directory_iterator(kExamples)) {
         if (entry.path().extension() != ".ov5d") continue;
+        TestFolder folder;
         TProject project;
-        ASSERT_EQ(TProjectFiles::open(project, entry.path(), TLayout::Current), std::nullopt);
+        openExample(project, folder, entry.path());
         EXPECT_EQ(texts(project), std::vector<std::string>{}) << entry.path();
     }
 }
@@ -96,8 +102,9 @@ TEST(TRunWarnings, EachFindingNamesItsTableRowAndValue)
 {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
+        TestFolder folder;
         TProject project;
-        openExample(project, c.example);
+        openExample(project, folder, kExamples / c.example);
         ASSERT_EQ(texts(project), std::vector<std::string>{});
         c.change(project);
         const std::vector<TRunWarning> found = TRunWarnings::of(project);
@@ -110,8 +117,9 @@ TEST(TRunWarnings, EachFindingNamesItsTableRowAndValue)
 
 TEST(TRunWarnings, ValuesAreNamedInTheProjectsUnits)
 {
+    TestFolder folder;
     TProject project;
-    openExample(project, "soft-clay-cantilever.ov5d");
+    openExample(project, folder, kExamples / "soft-clay-cantilever.ov5d");
     project.setUnitSystem(2);
     project.data().WallHeight = 15;  // m, below the tip at 40 ft = 12.192 m
     EXPECT_EQ(texts(project), std::vector<std::string>{
@@ -123,23 +131,44 @@ TEST(TRunWarnings, ValuesAreNamedInTheProjectsUnits)
 // at the surface of a dry soil are not a fault.
 TEST(TRunWarnings, LayersAreCheckedOnlyWhenTheSoilIsUsedAndWaterAtTheSurfaceIsNoFinding)
 {
+    TestFolder folder;
     TProject project;
-    openExample(project, "cantilever-user-py.ov5d");
+    openExample(project, folder, kExamples / "cantilever-user-py.ov5d");
     ASSERT_FALSE(project.data().GeneratePYCurves);
     project.tables().NewSoil.setRowCount(1);
     project.tables().NewSoil.cell(1, 0).setReal(1);
     EXPECT_EQ(texts(project), std::vector<std::string>{});
 
-    openExample(project, "soft-clay-cantilever.ov5d");
+    openExample(project, folder, kExamples / "soft-clay-cantilever.ov5d");
     project.data().WaterDepthBackfill = 0;
     project.data().WaterDepthExcavation = 0;
     EXPECT_EQ(texts(project), std::vector<std::string>{});
 }
 
+TEST(TRunWarnings, EveryStageIsCheckedAndNamed)
+{
+    TestFolder folder;
+    TProject project;
+    openExample(project, folder, kExamples / "three-stage.ov5d");
+    ASSERT_EQ(project.data().StageCount, 3);
+    TStages stages(project);
+    ASSERT_EQ(stages.switchTo(2), std::nullopt);
+    project.tables().PileSect.cell(3, 0).setReal(0);
+    ASSERT_EQ(stages.switchTo(3), std::nullopt);  // stage 2 goes to its stage file
+    project.data().WallHeight = 0;
+    const auto found = TRunWarnings::of(project);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].table, "Stage 2, Wall Stiffness");
+    EXPECT_EQ(found[0].text.rfind("Stage 2, Wall Stiffness, row 1: the flexural stiffness EI is 0 ", 0), 0u)
+        << found[0].text;
+    EXPECT_EQ(found[1].text.rfind("Stage 3, Wall Properties: the free height of wall is 0 ", 0), 0u) << found[1].text;
+}
+
 TEST(TRunWarnings, LongTermLayersAreCheckedToo)
 {
+    TestFolder folder;
     TProject project;
-    openExample(project, "short-long-term.ov5d");
+    openExample(project, folder, kExamples / "short-long-term.ov5d");
     ASSERT_TRUE(project.data().UseLongTerm);
     ASSERT_EQ(texts(project), std::vector<std::string>{});
     // Generated curves bring the soil in: short-term layers to the tip at
