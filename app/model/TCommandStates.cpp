@@ -118,10 +118,13 @@ void TCommandStates::stageCommands(const TProject& project)
 
 void TCommandStates::computationCommands(const TProject& project)
 {
+    // A project recovered from a damaged file has no files of its own yet:
+    // the damaged file and the results beside it are not this project's.
+    const bool own = !project.data().Recovered;
     const std::filesystem::path data = project.data().FileName;
-    set("EditInput", fileExists(data));
-    set("EditNotes", fileExists(TControlFile::runNotes(data)));
-    set("EditOutput", fileExists(TControlFile::report(data)));
+    set("EditInput", own && fileExists(data));
+    set("EditNotes", own && fileExists(TControlFile::runNotes(data)));
+    set("EditOutput", own && fileExists(TControlFile::report(data)));
 }
 
 void TCommandStates::graphCommands(const TProject& project, bool resultsAvailable, const TMainGraphs& graphs)

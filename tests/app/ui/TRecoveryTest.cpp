@@ -65,6 +65,9 @@ TEST_F(RecoveryTest, AFileReadInPartOpensAsARecoveredProjectThatSaveNeverWritesO
         SCOPED_TRACE(damaged.name);
         const QString path = file(QString::fromLatin1(damaged.name));
         writeBytes(path, damaged.bytes);
+        writeBytes(QFileInfo(path).path() + QLatin1Char('/') + QFileInfo(path).completeBaseName() +
+                       QStringLiteral(".ov5o"),
+                   "an old report\r\n");
         const QString name = QFileInfo(path).fileName();
         const QString shown = name + QStringLiteral(" (recovered)");
 
@@ -77,6 +80,9 @@ TEST_F(RecoveryTest, AFileReadInPartOpensAsARecoveredProjectThatSaveNeverWritesO
         EXPECT_TRUE(messages[0].contains(QLatin1Char('"') + shown + QLatin1Char('"')));
         EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - %1*").arg(shown));
         EXPECT_TRUE(window_->project().isModified());
+        // The damaged file and an old report beside it are not this project's files.
+        EXPECT_FALSE(action("EditInput")->isEnabled());
+        EXPECT_FALSE(action("EditOutput")->isEnabled());
         for (const std::string& entry : window_->recentFiles().entries())
             EXPECT_NE(entry, QFileInfo(path).absoluteFilePath().toStdString());
 
