@@ -4,6 +4,7 @@
 // Mesa); without one the tests skip and say why.
 
 #include "views/T3DGLWidget.hpp"
+#include "views/T3DScenePainter.hpp"
 #include "views/T3DView.hpp"
 
 #include "model/TDataFileReader.hpp"
@@ -24,6 +25,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -165,6 +168,39 @@ TEST_F(Render3D, MouseDragsTurnAndZoom)
     EXPECT_GT(count(dragging, QColor(0, 204, 0), 10), 300);
     mouse(gl, QEvent::MouseButtonRelease, {400, 300}, Qt::NoButton);
     EXPECT_NEAR(c.zoom, std::min(c.height() / 150.0, c.width() / 200.0), 1e-9);
+}
+
+// The runner's drawing without OpenGL against the window's: the same scene
+// and camera give nearly the same picture.
+TEST_F(Render3D, RasterisedPictureAgreesWithTheWindow)
+{
+    view_->display().deformed = true;
+    view_->display().factor = 20;
+    const QImage gl = draw();
+    const T3DCamera oblique = T3DScenePainter::obliqueCamera(view_->scene().extents, gl.width(), gl.height());
+    T3DCamera& c = view_->camera();
+    c.rx = oblique.rx;
+    c.rz = oblique.rz;
+    c.zoom = oblique.zoom;
+    const QImage window = draw();
+    QImage raster(window.size(), QImage::Format_RGB32);
+    raster.fill(Qt::white);
+    T3DScenePainter::paint(raster, view_->scene(), c, true);
+    // Over the pixels either picture draws on, the white background aside.
+    int drawn = 0, close = 0;
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x) {
+            const QRgb a = window.pixel(x, y), b = raster.pixel(x, y);
+            if (a == white && b == white) continue;
+            ++drawn;
+            close += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                               std::abs(qBlue(a) - qBlue(b))}) <= 24;
+        }
+    ASSERT_GT(drawn, 10000);
+    const double share = double(close) / drawn;
+    std::printf("drawn pixels within 24 levels: %.4f of %d\n", share, drawn);
+    EXPECT_GT(share, 0.85);
 }
 
 TEST_F(Render3D, SavePictureWritesTheViewAsPng)
