@@ -51,9 +51,10 @@ struct Damaged {
 // half file ends after the third. The binary file's second line is no number.
 QList<Damaged> damagedFiles(const QByteArray& whole)
 {
+    static const char kBinary[] = "\x7f" "ELF\x02\x01\x01\x00\x00\x00\n\x03\x00\xff\xfe\x10 garbage\n\x01";
     return {
         {"half.ov5d", firstLines(whole, 40), "reading stopped at line 40, item 3"},
-        {"binary.ov5d", QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00\x00\n\x03\x00\xff\xfe\x10 garbage\n\x01", 27),
+        {"binary.ov5d", QByteArray(kBinary, sizeof kBinary - 1),
          "reading stopped at line 2, item 1"},
     };
 }
