@@ -108,8 +108,8 @@ TEST_F(WindowHandlingTest, TheTitleBarKeepsTheNamesCaseAndMarksChanges)
     window_->project().setModified(false);
 }
 
-// A new child window shows its content whole: at least its content's
-// smallest size, and inside the frame's area.
+// A new child window shows its content whole: at its content's preferred
+// size, and inside the frame's area.
 TEST_F(WindowHandlingTest, NewChildWindowsShowTheirContentWhole)
 {
     window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
@@ -129,8 +129,9 @@ TEST_F(WindowHandlingTest, NewChildWindowsShowTheirContentWhole)
     for (QMdiSubWindow* sub : window_->mdiArea()->subWindowList()) {
         SCOPED_TRACE(sub->windowTitle().toStdString());
         QWidget* content = sub->widget();
-        EXPECT_GE(content->width(), content->minimumSizeHint().width());
-        EXPECT_GE(content->height(), content->minimumSizeHint().height());
+        // Its preferred size, not squeezed to the smallest it accepts.
+        EXPECT_GE(content->width(), content->sizeHint().width());
+        EXPECT_GE(content->height(), content->sizeHint().height());
         EXPECT_LE(sub->width(), area.width());
         EXPECT_LE(sub->height(), area.height());
     }
