@@ -133,7 +133,8 @@ void T3DView::createActions()
         a->setObjectName(QString::fromLatin1(text));
         a->setCheckable(true);
         modes_->addAction(a);
-        connect(a, &QAction::toggled, this, [this, mode](bool on) {
+        // Copied into the lambda by name: clang 14 cannot capture a structured binding.
+        connect(a, &QAction::toggled, this, [this, mode = mode](bool on) {
             if (on) camera_.mode = mode;
             else if (camera_.mode == mode) camera_.mode = T3DMouseMode::None;
         });
