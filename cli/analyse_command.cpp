@@ -18,6 +18,8 @@
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
 #include "model/TRunCommand.hpp"
+#include "model/TRunSummary.hpp"
+#include "model/TRunWarnings.hpp"
 #include "summary.hpp"
 
 namespace fs = std::filesystem;
@@ -62,48 +64,34 @@ const char* outcomeName(TRunResult r)
     return "failed";
 }
 
-SetResult fromEngine(const TSetEnd& e)
-{
-    SetResult r;
-    r.iteration = e.iteration;
-    r.offCurve = e.offCurve;
-    r.exceeded = e.exceeded > 0;
-    r.notClosed = e.notClosed > 0;
-    return r;
-}
-
-// The summary of a job the engine ran. Its files are read only when the
-// engine says it wrote them (and the report ends as the engine ends it), so
-// a run that could not write them never shows what an earlier run left.
+// The summary of a job the engine ran, in the runner's words; what it says
+// of the sets and the files comes from TRunSummary, as in the desktop
+// program, so a run that could not write its files never shows what an
+// earlier run left.
 void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
 {
     const int32_t word = outcome.engineResult;
     s.outcome = outcomeName(word);
     s.message = std::string("job ") + resultText(word);
     if (word == 1) return;  // refused: the engine touched no file
-    const fs::path report = TControlFile::report(data);
-    const bool complete = word == 3 || reportComplete(report);
-    if (!complete) {
+    TRunSummary summary = TRunSummary::ofFiles(data, outcome);
+    if (summary.report.empty()) {
         s.outcome = "files-failed";
-        s.message = "job failed: the report " + report.string() + " does not end as the engine ends it";
+        s.message = "job failed: the report " + TControlFile::report(data).string() +
+                    " does not end as the engine ends it";
         return;
     }
-    s.report = report.string();
+    s.report = summary.report.string();
     s.plotData = TControlFile::plotData(data).string();
     s.runNotes = TControlFile::runNotes(data).string();
-    if (outcome.hasSets) {
-        for (const TSetEnd& e : outcome.sets) s.sets.push_back(fromEngine(e));
-    } else {
-        s.sets = readReportSets(report);
+    s.sets = std::move(summary.sets);
+    switch (summary.end) {
+    case TRunSummary::End::Converged: s.end = JobSummary::End::Converged; break;
+    case TRunSummary::End::NotConverged: s.end = JobSummary::End::NotConverged; break;
+    case TRunSummary::End::InputError:
+    case TRunSummary::End::SoilStop:
+    case TRunSummary::End::Failed: s.errors = std::move(summary.errors); break;
     }
-    readPlotExtremes(s.plotData, s.sets);
-    if (word != 0) {
-        s.errors = readReportErrors(report);
-        if (s.errors.empty() && !outcome.engineMessage.empty()) s.errors.push_back(outcome.engineMessage);
-        return;
-    }
-    const bool converged = std::all_of(s.sets.begin(), s.sets.end(), [](const SetResult& r) { return r.converged(); });
-    s.end = converged ? JobSummary::End::Converged : JobSummary::End::NotConverged;
 }
 
 // Runs one data file as it is on disk; `data` is absolute.
@@ -121,7 +109,10 @@ JobSummary runOne(const TRunCommand& command, const fs::path& data)
     // file itself and reports what it finds wrong in it, so a file the model
     // reads only in part still goes to the engine.
     TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current)) s.readInPart = *error;
+    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current))
+        s.readInPart = *error;
+    else
+        s.findings = TRunWarnings::of(project);  // a project read in part would give findings of what is missing
     const TRunOutcome outcome = command.run(project);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
         engineRan(s, outcome, data);

@@ -27,6 +27,11 @@ json set(int number, const SetResult& r)
     return s;
 }
 
+json finding(const TRunWarning& w)
+{
+    return {{"table", w.table}, {"row", w.row > 0 ? json(w.row) : json(nullptr)}, {"text", w.text}};
+}
+
 }  // namespace
 
 std::string jsonSummary(const std::vector<JobSummary>& jobs)
@@ -35,10 +40,13 @@ std::string jsonSummary(const std::vector<JobSummary>& jobs)
     for (const JobSummary& job : jobs) {
         json sets = json::array();
         for (size_t k = 0; k < job.sets.size(); ++k) sets.push_back(set(static_cast<int>(k + 1), job.sets[k]));
+        json findings = json::array();
+        for (const TRunWarning& w : job.findings) findings.push_back(finding(w));
         json f = {{"path", job.path},
                   {"outcome", job.outcome},
                   {"message", job.message},
                   {"errors", job.errors},
+                  {"findings", std::move(findings)},
                   {"report", pathOrNull(job.report)},
                   {"plot_data", pathOrNull(job.plotData)},
                   {"run_notes", pathOrNull(job.runNotes)},

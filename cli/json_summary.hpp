@@ -1,6 +1,7 @@
 #pragma once
 // The analysis summary as one JSON document, for scripts: per data file its
-// path, outcome and message, the files of the run and, per analysed set, how
+// path, outcome and message, the findings of the checks before the run
+// (table, row or null, text), the files of the run and, per analysed set, how
 // it ended and the largest results along the wall with their depths and units.
 
 #include <string>

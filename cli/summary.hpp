@@ -1,31 +1,21 @@
 #pragma once
-// What the runner prints per analysed set: how the set ended (the job's own
-// account, or the report's when the engine gives none) and the results along
-// the wall (the plot-data file this run wrote).
+// What the runner prints per data file: the findings of the checks before a
+// run, and per analysed set how it ended and the results along the wall.
+// Both are worked out by the model (TRunSummary, TRunWarnings), as for the
+// desktop program; here they are only put into the runner's words.
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "model/TRunSummary.hpp"
+#include "model/TRunWarnings.hpp"
+
 namespace orvane::cli {
 
-struct Extreme {
-    double value = 0;
-    double depth = 0;
-};
-
-struct SetResult {
-    int iteration = 0;
-    bool offCurve = false;
-    bool exceeded = false;
-    bool notClosed = false;
-    int units = 0;
-    bool extremesRead = false;  // the set's block of the plot-data file was read whole
-    Extreme deflection, moment, shear;
-    bool converged() const { return !exceeded && !notClosed; }
-    // The report's warnings of the set, in its order and words.
-    std::vector<std::string> warnings() const;
-};
+// The sets as the plot-data file holds them (depths in in or m).
+using Extreme = TExtreme;
+using SetResult = TSetSummary;
 
 // How one data file's job went, ready to print as text or JSON.
 struct JobSummary {
@@ -33,6 +23,7 @@ struct JobSummary {
 
     std::string path;          // the data file, absolute
     std::string readInPart;    // the reader's message when it read the file in part
+    std::vector<TRunWarning> findings;  // the checks before the run; they do not stop it
     std::string outcome;       // completed, input-error, soil-stop, files-failed, refused, ...
     std::string message;       // what the summary says of the job
     std::string detail;        // the system's own words on a failure
@@ -46,23 +37,21 @@ struct JobSummary {
 
 // The plain-text summary of one job, its lines ended with LF.
 std::string formatJob(const JobSummary& job);
+std::string formatSet(int number, const SetResult& r);
 
 // The units of a set's results: length, force, moment.
 const char* lengthUnit(int units);
 const char* forceUnit(int units);
 std::string momentUnit(int units);
 
-// Whether the report ends with the line the engine writes last.
-bool reportComplete(const std::filesystem::path& report);
-
-// Iteration lines of the report, one per analysed set.
-std::vector<SetResult> readReportSets(const std::filesystem::path& report);
-// Lines of the report that carry an error message.
-std::vector<std::string> readReportErrors(const std::filesystem::path& report);
-// Fills the extremes of the first sets.size() results blocks of the plot-data
-// file; a set whose block is missing or cut keeps extremesRead false.
-void readPlotExtremes(const std::filesystem::path& plot, std::vector<SetResult>& sets);
-
-std::string formatSet(int number, const SetResult& r);
+inline bool reportComplete(const std::filesystem::path& report) { return TRunSummary::reportComplete(report); }
+inline std::vector<SetResult> readReportSets(const std::filesystem::path& report)
+{
+    return TRunSummary::readReportSets(report);
+}
+inline void readPlotExtremes(const std::filesystem::path& plot, std::vector<SetResult>& sets)
+{
+    TRunSummary::readPlotExtremes(plot, sets);
+}
 
 }  // namespace orvane::cli

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <string_view>
 #include <sstream>
 
 namespace orvane {
@@ -24,14 +26,19 @@ const char* const kExceeded = "MAX ALLOWABLE DEFLECTION EXCEEDED";
 const char* const kNotClosed = "SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE";
 const char* const kOffCurve = "DEFLECTION OFF Q - W CURVES";
 
+// The numbers of a free-format text, one after the other, parsed in place
+// (a batch reads many plot-data files).
 class Tokens {
 public:
-    explicit Tokens(std::istream& in) : in_(in) {}
+    explicit Tokens(std::string_view text) : text_(text) {}
     bool real(double& v)
     {
-        std::string t;
-        if (!(in_ >> t)) return false;
-        const auto parsed = TRealFormat::parse(t);
+        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        size_t end = pos_;
+        while (end < text_.size() && !isBlank(text_[end])) ++end;
+        if (end == pos_) return false;
+        const auto parsed = TRealFormat::parse(text_.substr(pos_, end - pos_));
+        pos_ = end;
         if (!parsed) return false;
         v = *parsed;
         return true;
@@ -45,7 +52,9 @@ public:
     }
 
 private:
-    std::istream& in_;
+    static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+    std::string_view text_;
+    size_t pos_ = 0;
 };
 
 void keepLarger(TExtreme& e, double value, double depth)
@@ -90,10 +99,14 @@ std::vector<std::string> TSetSummary::warnings() const
 
 bool TRunSummary::reportComplete(const std::filesystem::path& report)
 {
+    // The last record is "END OF ANALYSIS" and its blanks: the tail suffices.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(report, ec)) return false;
     std::ifstream in(report, std::ios::binary);
     if (!in) return false;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
+    if (size <= 0) return false;
     const std::streamoff from = std::max<std::streamoff>(0, size - 128);
     in.seekg(from);
     std::string text(static_cast<size_t>(size - from), '\0');
@@ -143,8 +156,9 @@ std::vector<std::string> TRunSummary::readReportErrors(const std::filesystem::pa
 // is the fictitious station below the tip, which is not part of the wall.
 void TRunSummary::readPlotExtremes(const std::filesystem::path& plot, std::vector<TSetSummary>& sets)
 {
-    std::ifstream in(plot);
-    Tokens tok(in);
+    std::ifstream in(plot, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Tokens tok(text);
     double v = 0;
     for (TSetSummary& s : sets) {
         long points = 0, units = 0, curves = 0, flag = 0, rows = 0;
@@ -159,6 +173,7 @@ void TRunSummary::readPlotExtremes(const std::filesystem::path& plot, std::vecto
                 if (!tok.real(v)) return;
         }
         if (!tok.integer(flag) || !tok.integer(rows) || !tok.integer(units)) return;
+        s.units = static_cast<int>(units);
         for (long k = 0; k < rows; ++k) {
             double x = 0, w = 0, moment = 0, shear = 0, reaction = 0;
             if (!tok.real(x) || !tok.real(w) || !tok.real(moment) || !tok.real(shear) || !tok.real(reaction)) return;
@@ -171,13 +186,11 @@ void TRunSummary::readPlotExtremes(const std::filesystem::path& plot, std::vecto
     }
 }
 
-TRunSummary TRunSummary::of(const TProject& project, const TRunOutcome& outcome)
+TRunSummary TRunSummary::ofFiles(const std::filesystem::path& dataFile, const TRunOutcome& outcome)
 {
     TRunSummary summary;
-    const TProgramData& d = project.data();
-    summary.units = TUnits::clamp(d.Units);
     const bool engineRan = outcome.result == TRunResult::Completed;
-    const std::filesystem::path report = TControlFile::report(d.FileName);
+    const std::filesystem::path report = TControlFile::report(dataFile);
     if (!engineRan || !(outcome.engineResult == kSoilStop || reportComplete(report))) {
         summary.end = End::Failed;
         if (engineRan)
@@ -199,14 +212,7 @@ TRunSummary TRunSummary::of(const TProject& project, const TRunOutcome& outcome)
     } else {
         summary.sets = readReportSets(report);
     }
-    readPlotExtremes(TControlFile::plotData(d.FileName), summary.sets);
-    for (size_t k = 0; k < summary.sets.size(); ++k) {
-        TSetSummary& s = summary.sets[k];
-        s.name = setName(d, k, summary.sets.size());
-        // Depths as the graphs show them: feet for inches in English units.
-        for (TExtreme* e : {&s.deflection, &s.moment, &s.shear})
-            e->depth = TFileUnits::fromFile(e->depth, TFileQuantity::Depth, summary.units);
-    }
+    readPlotExtremes(TControlFile::plotData(dataFile), summary.sets);
     if (outcome.engineResult == kInputError || outcome.engineResult == kSoilStop) {
         summary.end = outcome.engineResult == kInputError ? End::InputError : End::SoilStop;
         summary.errors = readReportErrors(report);
@@ -216,6 +222,21 @@ TRunSummary TRunSummary::of(const TProject& project, const TRunOutcome& outcome)
     const bool converged =
         std::all_of(summary.sets.begin(), summary.sets.end(), [](const TSetSummary& s) { return s.converged(); });
     summary.end = converged ? End::Converged : End::NotConverged;
+    return summary;
+}
+
+TRunSummary TRunSummary::of(const TProject& project, const TRunOutcome& outcome)
+{
+    const TProgramData& d = project.data();
+    TRunSummary summary = ofFiles(d.FileName, outcome);
+    summary.units = TUnits::clamp(d.Units);
+    for (size_t k = 0; k < summary.sets.size(); ++k) {
+        TSetSummary& s = summary.sets[k];
+        s.name = setName(d, k, summary.sets.size());
+        // Depths as the graphs show them: feet for inches in English units.
+        for (TExtreme* e : {&s.deflection, &s.moment, &s.shear})
+            e->depth = TFileUnits::fromFile(e->depth, TFileQuantity::Depth, summary.units);
+    }
     return summary;
 }
 

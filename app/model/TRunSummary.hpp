@@ -16,12 +16,14 @@ struct TExtreme {
     double depth = 0;
 };
 
-// How one analysed set ended and its largest results, in the project's
-// display units (deflection in in or m, moment in lbs-in or kN-m, shear in
-// lbs or kN, depths in ft or m).
+// How one analysed set ended and its largest results. From TRunSummary::of
+// they are in the project's display units (deflection in in or m, moment in
+// lbs-in or kN-m, shear in lbs or kN, depths in ft or m); from ofFiles, as
+// the plot-data file holds them (depths in in or m).
 struct TSetSummary {
-    std::string name;  // "Analysis", "Short-term", "Long-term", "Stage n"
+    std::string name;  // "Analysis", "Short-term", "Long-term", "Stage n"; empty from ofFiles
     int iteration = 0;
+    int units = 0;  // the plot-data file's unit system of the results: 1 English, 2 SI
     bool offCurve = false;
     bool exceeded = false;
     bool notClosed = false;
@@ -37,7 +39,8 @@ struct TSetSummary {
 
 // The outcome of a run at a glance, from the run's outcome, its report and
 // its plot-data file. The desktop program shows it in a window; the runner
-// prints its lines.
+// prints it in its own text and JSON forms. How each set ended and its
+// largest results are worked out here only.
 class TRunSummary {
 public:
     enum class End {
@@ -51,7 +54,12 @@ public:
     // The files are those beside the project's data file; they are read only
     // when the outcome says that the engine ran and the report ends as the
     // engine ends it, so what an earlier run left is never shown.
+    // Sets named, depths in the project's display units.
     static TRunSummary of(const TProject& project, const TRunOutcome& outcome);
+    // The same for the files beside `dataFile`, the results as the plot-data
+    // file holds them and the sets unnamed. `report` is empty when the files
+    // are not this run's, also when the engine refused the job.
+    static TRunSummary ofFiles(const std::filesystem::path& dataFile, const TRunOutcome& outcome);
 
     End end = End::Failed;
     std::vector<TSetSummary> sets;
@@ -71,7 +79,7 @@ public:
     // The summary as plain text lines.
     std::vector<std::string> lines() const;
 
-    // Pieces the runner may use on files of its own.
+    // The pieces, on files of any run.
     static bool reportComplete(const std::filesystem::path& report);
     static std::vector<TSetSummary> readReportSets(const std::filesystem::path& report);
     static std::vector<std::string> readReportErrors(const std::filesystem::path& report);
