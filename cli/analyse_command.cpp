@@ -18,8 +18,10 @@
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
 #include "model/TRunCommand.hpp"
+#include "model/TRunFolder.hpp"
 #include "model/TRunSummary.hpp"
 #include "model/TRunWarnings.hpp"
+#include "model/TStageFiles.hpp"
 #include "summary.hpp"
 
 namespace fs = std::filesystem;
@@ -94,6 +96,23 @@ void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
     }
 }
 
+// The checks before a run, of every stage of the file as it is on disk: the
+// later stages are cut from the data file into a private folder, since stage
+// files beside it may be a desktop session's, not what the file holds.
+std::vector<TRunWarning> findingsOf(TProject& project, const fs::path& data)
+{
+    if (project.data().StageCount <= 1) return TRunWarnings::of(project);
+    const TRunFolder folder;
+    const fs::path copy = folder.path() / data.filename();
+    fs::copy_file(data, copy);
+    TStageFiles::split(copy, project.data().StageCount);
+    const std::string name = project.data().FileName;
+    project.data().FileName = copy.string();
+    std::vector<TRunWarning> found = TRunWarnings::of(project);
+    project.data().FileName = name;
+    return found;
+}
+
 // Runs one data file as it is on disk; `data` is absolute.
 JobSummary runOne(const TRunCommand& command, const fs::path& data)
 {
@@ -112,7 +131,7 @@ JobSummary runOne(const TRunCommand& command, const fs::path& data)
     if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current))
         s.readInPart = *error;
     else
-        s.findings = TRunWarnings::of(project);  // a project read in part would give findings of what is missing
+        s.findings = findingsOf(project, data);  // a project read in part would give findings of what is missing
     const TRunOutcome outcome = command.run(project);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
         engineRan(s, outcome, data);

@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "cli_support.hpp"
@@ -14,6 +16,9 @@
 #include "model/TDataFileWriter.hpp"
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
+#include "model/TProjectFiles.hpp"
+#include "model/TStageFiles.hpp"
+#include "model/TStages.hpp"
 
 namespace fs = std::filesystem;
 using namespace orvane::test;
@@ -92,4 +97,48 @@ TEST(FindingsOfExamples, NoExampleHasAFinding)
     const nlohmann::json doc = nlohmann::json::parse(json.output);
     ASSERT_EQ(doc.at("files").size(), files.size());
     for (const nlohmann::json& f : doc.at("files")) EXPECT_EQ(f.at("findings"), nlohmann::json::array()) << f.at("path");
+}
+
+namespace {
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+// Every stage of a staged file is checked as the data file holds it, even
+// when stage files of another state lie beside it (a desktop session's), and
+// those are left as they are.
+TEST(FindingsOfStages, EveryStageOfTheDataFileIsChecked)
+{
+    JobFolder work;
+    const fs::path clean = work.dir() / "wall.ov5d";
+    fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "examples/three-stage.ov5d", clean);
+    const fs::path edited = work.dir() / "edit" / "wall.ov5d";
+    fs::create_directories(edited.parent_path());
+    fs::copy_file(clean, edited);
+    {
+        orvane::TProject project;
+        ASSERT_EQ(orvane::TProjectFiles::open(project, edited, orvane::TLayout::Current), std::nullopt);
+        ASSERT_EQ(project.data().StageCount, 3);
+        orvane::TStages stages(project);
+        ASSERT_EQ(stages.switchTo(2), std::nullopt);
+        project.tables().PileSect.cell(3, 0).setReal(0);
+        orvane::TProjectFiles::save(project);
+    }
+    // The data file now holds the edited stages; the clean example's stage
+    // files lie beside it.
+    orvane::TStageFiles::split(clean, 3);
+    fs::copy_file(edited, clean, fs::copy_options::overwrite_existing);
+    const std::string stage2 = bytesOf(orvane::TStageFiles::name(clean, 2));
+    ASSERT_FALSE(stage2.empty());
+
+    const CommandRun r = runCommand("'" + runnerProgram().string() + "' '" + clean.string() + "'", false);
+    const std::string expected = clean.string() + "\n  warning: Stage 2, Wall Stiffness, row 1: the flexural stiffness EI is 0 ";
+    EXPECT_EQ(r.output.rfind(expected, 0), 0u) << r.output;
+    EXPECT_EQ(r.output.find("warning:", expected.size()), std::string::npos) << "one finding only\n" << r.output;
+    EXPECT_EQ(bytesOf(orvane::TStageFiles::name(clean, 2)), stage2);
 }
