@@ -105,7 +105,7 @@ std::vector<TRunWarning> findingsOf(TProject& project, const fs::path& data)
     const TRunFolder folder;
     const fs::path copy = folder.path() / data.filename();
     fs::copy_file(data, copy);
-    TStageFiles::split(copy, project.data().StageCount);
+    TStageFiles::split(copy, project.data().StageCount, TTextFile::Target::RunFolder);
     const std::string name = project.data().FileName;
     project.data().FileName = copy.string();
     std::vector<TRunWarning> found = TRunWarnings::of(project);

@@ -33,7 +33,7 @@ void TStageFiles::remove(const std::filesystem::path& dataFile, int from, int to
     }
 }
 
-void TStageFiles::split(const std::filesystem::path& dataFile, int stageCount)
+void TStageFiles::split(const std::filesystem::path& dataFile, int stageCount, TTextFile::Target target)
 {
     const std::vector<std::string> lines = TTextFile::readLines(dataFile);
     std::vector<size_t> starts{0};
@@ -42,7 +42,7 @@ void TStageFiles::split(const std::filesystem::path& dataFile, int stageCount)
     remove(dataFile, 1, kMaxStages);
     for (int stage = 1; stage <= stageCount && static_cast<size_t>(stage) <= starts.size(); ++stage) {
         const size_t end = static_cast<size_t>(stage) < starts.size() ? starts[static_cast<size_t>(stage)] : lines.size();
-        TTextFile::write(name(dataFile, stage), withLineEnds(lines, starts[static_cast<size_t>(stage - 1)], end));
+        TTextFile::write(name(dataFile, stage), withLineEnds(lines, starts[static_cast<size_t>(stage - 1)], end), target);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TTextFile.hpp"
+
 #include <filesystem>
 
 namespace orvane {
@@ -15,8 +17,10 @@ public:
     // Deletes the stage files numbered `from` to `to` that exist.
     static void remove(const std::filesystem::path& dataFile, int from, int to);
     // Cuts a staged data file into its stage files: a stage starts at the
-    // first line and at every line holding " Stage No :".
-    static void split(const std::filesystem::path& dataFile, int stageCount);
+    // first line and at every line holding " Stage No :". Stage files in a
+    // private run folder are written as its other files are (see TTextFile).
+    static void split(const std::filesystem::path& dataFile, int stageCount,
+                      TTextFile::Target target = TTextFile::Target::UserFile);
     // Writes the target data file from the source's stage files; when the
     // names differ, the stage files are moved to the target's names.
     static void join(const std::filesystem::path& target, const std::filesystem::path& source, int stageCount);
