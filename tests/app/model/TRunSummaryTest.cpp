@@ -83,6 +83,32 @@ TEST(TRunSummary, AConvergedSetWithItsLargestResultsInDisplayUnits)
     EXPECT_EQ(s.report, TControlFile::report(f.project.data().FileName));
 }
 
+// The runner prints the same summary as the plot-data file holds it: the
+// same sets, endings and extremes, depths in inches, the sets unnamed.
+TEST(TRunSummary, FromTheFilesTheResultsAreAsThePlotDataHoldsThem)
+{
+    Files f("     RESULTS -- ITERATION  3\r\n" + std::string(kEnd), plotSet(1, kRows));
+    const TRunSummary raw = TRunSummary::ofFiles(f.project.data().FileName, ran(0));
+    const TRunSummary shown = TRunSummary::of(f.project, ran(0));
+    EXPECT_EQ(raw.end, shown.end);
+    EXPECT_EQ(raw.report, shown.report);
+    ASSERT_EQ(raw.sets.size(), 1u);
+    const TSetSummary& set = raw.sets[0];
+    EXPECT_EQ(set.name, "");
+    EXPECT_EQ(set.units, 1);
+    EXPECT_EQ(set.iteration, 3);
+    EXPECT_DOUBLE_EQ(set.deflection.value, -0.5);
+    EXPECT_DOUBLE_EQ(set.moment.value, -9000);
+    EXPECT_DOUBLE_EQ(set.moment.depth, 120);
+    EXPECT_DOUBLE_EQ(set.shear.depth, 240);
+    EXPECT_DOUBLE_EQ(shown.sets[0].shear.depth, 20);  // 240 in = 20 ft
+    // SI: metres in the file and on screen.
+    Files si("     RESULTS -- ITERATION  3\r\n" + std::string(kEnd), plotSet(2, kRows));
+    si.project.data().Units = 2;
+    EXPECT_EQ(TRunSummary::ofFiles(si.project.data().FileName, ran(0)).sets[0].units, 2);
+    EXPECT_DOUBLE_EQ(TRunSummary::of(si.project, ran(0)).sets[0].shear.depth, 240);
+}
+
 TEST(TRunSummary, WarningsThatEndASetAreNamedInPlainWordsAndInTheReportsOwn)
 {
     const std::string report = "     RESULTS -- ITERATION 100\r\n      SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE\r\n"
