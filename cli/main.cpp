@@ -30,7 +30,9 @@ const char* const kExitCodes =
     "  1  a job or an output failed (input error, soil-package stop, unreadable file,\n"
     "     missing engine library, a file that could not be written)\n"
     "  2  usage error (unknown option, missing argument)\n"
-    "  3  every job ran to its end but some set did not converge\n";
+    "  3  every job ran to its end but some set did not converge\n"
+    "A summary's \"warning:\" lines are findings of the checks before a run: the job\n"
+    "still runs, and they do not change the exit status.\n";
 
 // The options of every mode; main decides which mode the command line asks for.
 struct CommandLine {
