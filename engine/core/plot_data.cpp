@@ -4,18 +4,26 @@ namespace orvane::engine {
 
 using fortran::Line;
 
+// Each number goes straight into one record buffer: these lines are most of
+// the file, so no string is made per number.
 void PlotData::ints(std::initializer_list<long long> values)
 {
-    std::string s;
-    for (long long v : values) s += " " + fortran::freeInt(v);
-    out_.rec(s);
+    line_.clear();
+    for (long long v : values) {
+        line_ += ' ';
+        fortran::appendFreeInt(line_, v);
+    }
+    out_.rec(line_);
 }
 
 void PlotData::reals(std::initializer_list<double> values)
 {
-    std::string s;
-    for (double v : values) s += " " + fortran::freeReal(v);
-    out_.rec(s);
+    line_.clear();
+    for (double v : values) {
+        line_ += ' ';
+        fortran::appendFreeReal(line_, v);
+    }
+    out_.rec(line_);
 }
 
 void PlotData::earthPressure(const std::vector<PressurePoint>& points, int step)

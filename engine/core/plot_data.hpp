@@ -28,6 +28,7 @@ public:
 
 private:
     io::Records& out_;
+    std::string line_;  // the free-format record being built, reused
 };
 
 }  // namespace orvane::engine
