@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 
@@ -33,25 +34,58 @@ bool parseReal(std::string_view token, double& value)
     // reads, once a leading plus is dropped and a D exponent letter made an E.
     size_t i = 0;
     const size_t n = token.size();
+    const bool negative = n > 0 && token[0] == '-';
     if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
     int digits = 0;
     bool point = false;
+    // The significand as an integer while it has at most 19 digits (leading
+    // zeros aside), and the count of its digits after the point.
+    uint64_t mantissa = 0;
+    int kept = 0;
+    int afterPoint = 0;
     for (; i < n; ++i) {
         const char c = token[i];
-        if (isDigit(c)) ++digits;
-        else if (c == '.' && !point) point = true;
-        else break;
+        if (isDigit(c)) {
+            ++digits;
+            if (mantissa != 0 || c != '0') {
+                if (kept < 19) mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+                ++kept;
+            }
+            if (point) ++afterPoint;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
     }
     if (digits == 0) return false;
     size_t letter = std::string_view::npos;
+    int exponent = 0;
     if (i < n) {
         const char c = token[i];
         if (c != 'E' && c != 'e' && c != 'D' && c != 'd') return false;
         letter = i++;
-        if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
+        bool expNegative = false;
+        if (i < n && (token[i] == '+' || token[i] == '-')) expNegative = token[i++] == '-';
         int expDigits = 0;
-        for (; i < n && isDigit(token[i]); ++i) ++expDigits;
+        for (; i < n && isDigit(token[i]); ++i) {
+            ++expDigits;
+            if (exponent < 100000) exponent = exponent * 10 + (token[i] - '0');
+        }
         if (expDigits == 0 || i != n) return false;
+        if (expNegative) exponent = -exponent;
+    }
+    // The exact short cut: a significand below 2^53 and a power of ten up to
+    // 1e22 are both exact doubles, so one multiplication or division rounds
+    // once, correctly, to the value from_chars gives.
+    const int scale = exponent - afterPoint;
+    if (kept <= 19 && mantissa <= (uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
+        static constexpr double kPow10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const double m = static_cast<double>(mantissa);
+        const double a = scale >= 0 ? m * kPow10[scale] : m / kPow10[-scale];
+        value = negative ? -a : a;
+        return true;
     }
     const size_t from = token[0] == '+' ? 1 : 0;
     char local[64];
