@@ -134,42 +134,40 @@ std::string FreeReader::text(size_t keep)
     if (!readLine(line))
         throw DataError("ERROR -- UNEXPECTED END OF THE DATA FILE AFTER LINE " + std::to_string(line_));
     needLine_ = true;
-    tokens_.clear();
-    next_ = 0;
+    rest_ = std::string_view();
     return std::string(line.substr(0, keep));
 }
 
+namespace {
+
+bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r'; }
+
+}  // namespace
+
 std::string_view FreeReader::nextToken()
 {
+    // Tokens are cut from the line as they are asked for, not all at once.
     if (needLine_) {
-        tokens_.clear();
-        next_ = 0;
+        rest_ = std::string_view();
         needLine_ = false;
     }
-    while (next_ >= tokens_.size()) {
+    for (;;) {
+        size_t k = 0;
+        while (k < rest_.size() && isSeparator(rest_[k])) ++k;
+        rest_.remove_prefix(k);
+        if (!rest_.empty()) break;
         std::string_view line;
         if (!readLine(line))
             throw DataError("ERROR -- UNEXPECTED END OF THE DATA FILE AFTER LINE " + std::to_string(line_));
-        tokens_.clear();
-        next_ = 0;
+        rest_ = line;
         item_ = 0;
-        size_t start = 0;
-        bool inToken = false;
-        for (size_t k = 0; k < line.size(); ++k) {
-            const char c = line[k];
-            const bool separator = c == ' ' || c == '\t' || c == ',' || c == '\r';
-            if (separator) {
-                if (inToken) tokens_.push_back(line.substr(start, k - start));
-                inToken = false;
-            } else if (!inToken) {
-                start = k;
-                inToken = true;
-            }
-        }
-        if (inToken) tokens_.push_back(line.substr(start));
     }
+    size_t k = 1;
+    while (k < rest_.size() && !isSeparator(rest_[k])) ++k;
+    const std::string_view token = rest_.substr(0, k);
+    rest_.remove_prefix(k);
     ++item_;
-    return tokens_[next_++];
+    return token;
 }
 
 int FreeReader::integer()

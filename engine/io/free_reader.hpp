@@ -42,8 +42,7 @@ private:
 
     std::string text_;
     size_t pos_ = 0;
-    std::vector<std::string_view> tokens_;
-    size_t next_ = 0;
+    std::string_view rest_;  // what is left of the current line
     bool needLine_ = true;
     int line_ = 0;
     int item_ = 0;  // position of the token on its line, 1-based
