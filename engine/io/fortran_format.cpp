@@ -77,11 +77,26 @@ void digitsOf(uint64_t q, int count, char* digits)
 // lies too near a half to decide from the rounded product.
 bool roundScaled(double m, uint64_t& q)
 {
-    const double whole = std::floor(m);
-    const double frac = m - whole;
+    // m is not negative and below kFastLimit: truncation is its floor, and
+    // cheaper than std::floor without SSE4.1.
+    const auto whole = static_cast<uint64_t>(static_cast<int64_t>(m));
+    const double frac = m - static_cast<double>(whole);
     if (std::fabs(frac - 0.5) < kTieWindow) return false;
-    q = static_cast<uint64_t>(whole) + (frac > 0.5 ? 1 : 0);
+    q = whole + (frac > 0.5 ? 1 : 0);
     return true;
+}
+
+// The binary exponent of a positive finite a as frexp gives it (a = f * 2^e,
+// 0.5 <= f < 1), read from the bits for a normal number.
+int binaryExponent(double a)
+{
+    uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52) & 0x7ff;
+    if (biased != 0) return biased - 1022;
+    int e2 = 0;
+    std::frexp(a, &e2);
+    return e2;
 }
 
 // Digits straight from one scaling by a power of ten; false where the exact
@@ -89,8 +104,7 @@ bool roundScaled(double m, uint64_t& q)
 bool fastSignificant(double a, int sig, char* digits, int& exp10)
 {
     if (sig < 1 || sig > 9) return false;
-    int e2 = 0;
-    std::frexp(a, &e2);
+    const int e2 = binaryExponent(a);
     // floor(log10(a)) is this estimate or one more.
     int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
     for (int tries = 0; tries < 3; ++tries) {
