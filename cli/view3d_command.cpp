@@ -1,14 +1,12 @@
 #include "view3d_command.hpp"
 
+#include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "gui_application.hpp"
-#include "messages.hpp"
-#include "model/TDataFileReader.hpp"
-#include "model/TLayout.hpp"
+#include "view_input.hpp"
 #include "model/TMainGraphs.hpp"
 #include "model/TPlotFileReader.hpp"
 #include "model/TProject.hpp"
@@ -18,28 +16,12 @@ namespace fs = std::filesystem;
 
 namespace orvane::cli {
 
-namespace {
-
-constexpr int kDefaultWidth = 1000;
-constexpr int kDefaultHeight = 700;
-constexpr int kLargest = 20000;
-
-int pixels(std::optional<double> value, int fallback)
-{
-    if (!value) return fallback;
-    const double v = *value;
-    if (!(v >= 1) || v > kLargest || v != std::floor(v)) return 0;
-    return static_cast<int>(v);
-}
-
-}  // namespace
-
 int runView3D(const fs::path& data, const fs::path& out, std::optional<double> width, std::optional<double> height,
               std::optional<double> factor)
 {
-    const int w = pixels(width, kDefaultWidth), h = pixels(height, kDefaultHeight);
+    const int w = viewPixels(width, kViewDefaultWidth), h = viewPixels(height, kViewDefaultHeight);
     if (w == 0 || h == 0) {
-        std::cerr << "orvane-run: --width and --height of --view-3d are whole pixels from 1 to " << kLargest << "\n";
+        std::cerr << "orvane-run: --width and --height of --view-3d are whole pixels from 1 to " << kViewLargestSide << "\n";
         return 2;
     }
     if (factor && !std::isfinite(*factor)) {
@@ -52,15 +34,8 @@ int runView3D(const fs::path& data, const fs::path& out, std::optional<double> w
         std::cerr << "orvane-run: the 3-D View is written as .png, not \"" << ext << "\"\n";
         return 1;
     }
-    if (!fs::is_regular_file(data)) {
-        std::cerr << "orvane-run: cannot read " << data.string() << ": no such file\n";
-        return 1;
-    }
     TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
-        std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
-        return 1;
-    }
+    if (!readViewProject(data, project)) return 1;
     T3DDisplay display;
     TMainGraphs graphs;
     if (factor) {

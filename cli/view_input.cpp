@@ -1,0 +1,36 @@
+#include "view_input.hpp"
+
+#include <cmath>
+#include <iostream>
+
+#include "messages.hpp"
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
+#include "model/TProject.hpp"
+
+namespace fs = std::filesystem;
+
+namespace orvane::cli {
+
+int viewPixels(std::optional<double> value, int fallback)
+{
+    if (!value) return fallback;
+    const double v = *value;
+    if (!(v >= 1) || v > kViewLargestSide || v != std::floor(v)) return 0;
+    return static_cast<int>(v);
+}
+
+bool readViewProject(const fs::path& data, TProject& project)
+{
+    if (!fs::is_regular_file(data)) {
+        std::cerr << "orvane-run: cannot read " << data.string() << ": no such file\n";
+        return false;
+    }
+    if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
+        std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orvane::cli
