@@ -1,35 +1,14 @@
 #pragma once
 // Running orvane-run as a user does, for the runner's tests.
 
-#include <sys/wait.h>
+#include "../support/command_run.hpp"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace orvane::test {
-
-struct CommandRun {
-    int status = -1;
-    std::string output;
-};
-
-// Runs a shell command; standard error joins the output unless `withErrors` is false.
-inline CommandRun runCommand(const std::string& command, bool withErrors = true)
-{
-    CommandRun r;
-    FILE* p = popen((command + (withErrors ? " 2>&1" : "")).c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-    const int s = pclose(p);
-    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
 
 inline const std::filesystem::path& runnerProgram()
 {

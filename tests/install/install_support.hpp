@@ -2,11 +2,9 @@
 // Helpers of the install tests: commands run through the shell, and private
 // temporary folders outside the build tree.
 
-#include <sys/wait.h>
+#include "../support/command_run.hpp"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,25 +13,8 @@
 
 namespace orvane::install_test {
 
-struct CommandRun {
-    int status = -1;
-    std::string output;
-};
-
-// Runs a shell command; its standard output, and its standard error unless
-// the command redirects it, are captured together.
-inline CommandRun runCommand(const std::string& command, bool withErrors = true)
-{
-    CommandRun r;
-    FILE* p = popen((command + (withErrors ? " 2>&1" : "")).c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-    const int s = pclose(p);
-    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
+using orvane::test::CommandRun;
+using orvane::test::runCommand;
 
 // A path as one shell word.
 inline std::string shellArg(const std::filesystem::path& p) { return "'" + p.string() + "'"; }

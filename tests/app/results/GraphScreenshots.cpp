@@ -11,6 +11,8 @@
 #include "ui/TMainWindow.hpp"
 #include "ui/TMessages.hpp"
 
+#include "../screenshot_support.hpp"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,26 +34,8 @@ using namespace orvane;
 
 namespace {
 
-void settle(int milliseconds = 400)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(20);
-    }
-}
-
-bool save(const QPixmap& pixmap, const QString& folder, const QString& name)
-{
-    const QString path = QDir(folder).filePath(name);
-    if (!pixmap.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using orvane::test::save;
+using orvane::test::settle;
 
 struct TShot {
     const char* example;

@@ -10,6 +10,8 @@
 #include "ui/TMessages.hpp"
 #include "ui/TRunWarningsDialog.hpp"
 
+#include "../screenshot_support.hpp"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,26 +26,8 @@ using namespace orvane;
 
 namespace {
 
-void settle(int milliseconds = 400)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(20);
-    }
-}
-
-bool save(const QPixmap& pixmap, const QString& folder, const char* name)
-{
-    const QString path = QDir(folder).filePath(QString::fromLatin1(name));
-    if (!pixmap.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
+using orvane::test::save;
+using orvane::test::settle;
 
 QString copyExample(const QString& work, const char* name)
 {

@@ -13,6 +13,8 @@
 #include "views/T3DView.hpp"
 #include "views/TSideView.hpp"
 
+#include "../screenshot_support.hpp"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,32 +32,14 @@ using namespace orvane;
 
 namespace {
 
+using orvane::test::save;
+using orvane::test::settle;
+
 // An oblique view from the excavated side, looking down on the wall top.
 constexpr double kViewTilt = 25;
 constexpr double kViewTurn = -125;
 constexpr double kFactor = 20;
 constexpr double kZoom = 1.5;
-
-void settle(int milliseconds = 400)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(20);
-    }
-}
-
-bool save(const QPixmap& pixmap, const QString& folder, const char* name)
-{
-    const QString path = QDir(folder).filePath(QString::fromLatin1(name));
-    if (!pixmap.save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 // Opens a copy of the example in the work folder, so the run's files stay
 // out of the source tree.
