@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result_word.hpp"
+
 namespace orvane::engine {
 
 enum class JobEnd {
@@ -18,15 +20,6 @@ enum class JobEnd {
     ControlFileError,  // names.dat missing or short: nothing analysed
     FileError,         // the data file or an output file could not be opened
     WriteError,        // a file of the job could not be written in full (a full disk)
-};
-
-// The files a job writes, as named in a write failure.
-enum class JobFile : int32_t {
-    None = 0,
-    Report = 1,
-    PlotData = 2,
-    RunNotes = 3,
-    Scratch = 4,  // the p-y exchange or earth-pressure file the job reads back
 };
 
 struct SetSummary {
@@ -45,23 +38,7 @@ struct JobOutcome {
     int error = 0;                       // for WriteError: the system's error number
 };
 
-// The result word of the C entry for an outcome:
-//   0 completed, 1 interface number refused (the entry itself), 2 input error,
-//   3 stopped by the soil package, 4 control file missing or a file not opened,
-//   5 + 256 * file + 65536 * errno: a file of the job could not be written in
-//     full; bits 8-15 hold the JobFile, bits 16-30 the system's error number
-//     (ENOSPC for a full disk), so a caller can say which file and why.
-// Every word but 0 is a failure; the low byte says which kind.
-inline constexpr int32_t kWriteFailedWord = 5;
-constexpr int32_t writeFailedWord(JobFile file, int error)
-{
-    const int32_t e = error < 0 || error > 0x7fff ? 0x7fff : error;
-    return kWriteFailedWord | (static_cast<int32_t>(file) & 0xff) << 8 | e << 16;
-}
-constexpr int32_t wordKind(int32_t word) { return word & 0xff; }
-constexpr JobFile wordFile(int32_t word) { return static_cast<JobFile>(word >> 8 & 0xff); }
-constexpr int wordError(int32_t word) { return word >> 16 & 0x7fff; }
-
+// The result word of the C entry for an outcome (core/result_word.hpp).
 int32_t resultWord(const JobOutcome& outcome);
 
 using Clock = std::function<std::tm()>;

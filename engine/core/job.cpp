@@ -33,14 +33,14 @@ std::string directoryOf(const std::filesystem::path& p)
 int32_t resultWord(const JobOutcome& outcome)
 {
     switch (outcome.end) {
-    case JobEnd::Completed: return 0;
-    case JobEnd::InputError: return 2;
-    case JobEnd::SoilStop: return 3;
+    case JobEnd::Completed: return toWord(ResultWord::Completed);
+    case JobEnd::InputError: return toWord(ResultWord::InputError);
+    case JobEnd::SoilStop: return toWord(ResultWord::SoilStop);
     case JobEnd::ControlFileError:
-    case JobEnd::FileError: return 4;
+    case JobEnd::FileError: return toWord(ResultWord::FilesNotOpened);
     case JobEnd::WriteError: return writeFailedWord(outcome.failedFile, outcome.error);
     }
-    return 4;
+    return toWord(ResultWord::FilesNotOpened);
 }
 
 JobOutcome runJob(const std::filesystem::path& workDir, Clock clock)

@@ -1,0 +1,30 @@
+#pragma once
+// The soil-type codes of a layer, as the data file stores them and the engine,
+// the project tables and the plot reader read them. No dependencies: the
+// programs include it without the rest of the engine.
+
+namespace orvane::soil {
+
+enum class SoilType : int {
+    SoftClay = 1,
+    StiffClayBelowWater = 2,  // stiff clay with free water
+    StiffClayAboveWater = 3,  // stiff clay without free water
+    Sand = 4,
+    Silt = 5,
+    StrongRock = 6,
+    WeakRock = 7,
+};
+
+inline constexpr int kFirstSoilType = 1;
+inline constexpr int kLastSoilType = 7;
+
+// Codes are stored as written; one outside 1..7 reads as itself and every
+// test below says what the engine does with it.
+constexpr SoilType soilType(int code) { return static_cast<SoilType>(code); }
+constexpr int code(SoilType type) { return static_cast<int>(type); }
+
+// The three clays take undrained strength; the rest drain.
+constexpr bool isClay(SoilType type) { return code(type) <= code(SoilType::StiffClayAboveWater); }
+constexpr bool isRock(SoilType type) { return type == SoilType::StrongRock || type == SoilType::WeakRock; }
+
+}  // namespace orvane::soil
