@@ -9,7 +9,6 @@
 #include "core/range_scheme.hpp"
 #include "core/tieback.hpp"
 #include "soil/py_generation.hpp"
-#include "soil/soil_stop.hpp"
 
 namespace orvane::engine {
 
@@ -299,11 +298,7 @@ void SetReader::generateEarthPressure(SetData& set, SoilState& soil)
     input.supportCount = supportCount_;
     input.firstSupportDepth = set.firstSupportDepth;
     input.lastSupportDepth = set.lastSupportDepth;
-    try {
-        soil.package.generate(input, report_.labels, report_.records(), notes_, workDir_);
-    } catch (const soil::InputRejected& e) {
-        throw InputError(e.what());
-    }
+    soil.package.generate(input, report_.labels, report_.records(), notes_, workDir_);
 
     std::string bytes;
     if (!io::readScratch(workDir_ / soil::kPressureFileName, bytes))
@@ -338,13 +333,9 @@ void SetReader::addSurcharges(SetData& set, const SoilState& soil)
     // earlier set belongs to another analysis.
     if (!set.generatesCurves() || soil.block.surcharges.empty()) return;
     const double wallLength = set.wall.NI * set.wall.h;
-    try {
-        for (PressurePoint& p : set.pressure) {
-            p.surcharge = set.wall.Wa * soil.package.surchargePressure(soil.block, wallLength, set.wall.HFREE, p.depth);
-            p.total = p.soil + p.surcharge;
-        }
-    } catch (const soil::InputRejected& e) {
-        throw InputError(e.what());
+    for (PressurePoint& p : set.pressure) {
+        p.surcharge = set.wall.Wa * soil.package.surchargePressure(soil.block, wallLength, set.wall.HFREE, p.depth);
+        p.total = p.soil + p.surcharge;
     }
 }
 
@@ -409,11 +400,7 @@ void SetReader::readCurves(SetData& set, SoilState& soil)
     input.sigvpAtExcavation = soil.package.overburdenAtExcavation();
     for (const PyModification& m : set.pyModifications) input.modifications.push_back({m.depth, m.pFactor, m.yFactor});
     for (const UserCurveSet& u : set.userCurves) input.userSets.push_back({u.station, u.y, u.p});
-    try {
-        soil::generateCurves(input, report_.labels, report_.records(), workDir_);
-    } catch (const soil::InputRejected& e) {
-        throw InputError(e.what());
-    }
+    soil::generateCurves(input, report_.labels, report_.records(), workDir_);
     // The free height of the wall-configuration line governs the rest of the set.
     set.wall.HFREE = soil.block.wall.freeHeight;
     readExchangeFile(workDir_ / soil::kExchangeFileName, ctx, withUserSets);

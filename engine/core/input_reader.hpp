@@ -33,8 +33,8 @@ public:
     {
     }
 
-    // Reads the rest of the set; throws InputError or io::DataError on bad
-    // input and soil::SoilStop when the soil package stops.
+    // Reads the rest of the set; throws InputError (or one of its kinds) on
+    // bad input and soil::SoilStop when the soil package stops.
     void read(SetData& set, StationTables& tables, SoilState& soil);
 
 private:

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/range_scheme.hpp"
+#include "io/input_error.hpp"
 
 namespace orvane::engine {
 

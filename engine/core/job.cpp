@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "core/input_reader.hpp"
-#include "core/range_scheme.hpp"
 #include "io/free_reader.hpp"
+#include "io/input_error.hpp"
 #include "io/records.hpp"
 #include "soil/soil_stop.hpp"
 
@@ -159,10 +159,7 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
         outcome.message = stop.what();
         return;
     } catch (const InputError& e) {
-        report_.inputError(e.what());
-        outcome.end = JobEnd::InputError;
-        outcome.message = e.what();
-    } catch (const io::DataError& e) {
+        // The data reader's, the soil package's and the core's input errors alike.
         report_.inputError(e.what());
         outcome.end = JobEnd::InputError;
         outcome.message = e.what();

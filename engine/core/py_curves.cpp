@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/numbers.hpp"
+#include "io/input_error.hpp"
 #include "io/records.hpp"
-#include "core/range_scheme.hpp"
 
 namespace orvane::engine {
 namespace {

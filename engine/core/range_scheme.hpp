@@ -6,19 +6,13 @@
 // meet at a station add up to the full value there.
 
 #include <array>
-#include <stdexcept>
 #include <string>
 
 #include "core/report.hpp"
 #include "core/stations.hpp"
+#include "io/input_error.hpp"
 
 namespace orvane::engine {
-
-// An input error that ends the job in order; the message goes into the report.
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 template <size_t N>
 class RangeSequence {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/numbers.hpp"
-#include "core/range_scheme.hpp"
+#include "io/input_error.hpp"
 #include "io/single.hpp"
 
 namespace orvane::engine {

@@ -5,19 +5,20 @@
 // commas separate them) and ignores what is left of its last line.
 //
 // Where the old reader stopped the process, this one throws DataError naming
-// the line and the item, so the job can end in order.
+// the line and the item, so the job ends in order as on any input error.
 
 #include <istream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "io/input_error.hpp"
+
 namespace orvane::io {
 
-class DataError : public std::runtime_error {
+class DataError : public engine::InputError {
 public:
-    using std::runtime_error::runtime_error;
+    using engine::InputError::InputError;
 };
 
 class FreeReader {

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "io/input_error.hpp"
+
 namespace orvane::soil {
 
 // A stop: the job ends at once, the files keep what was written, and the entry
@@ -19,9 +21,9 @@ private:
 
 // The set's data cannot be analysed as given: the job writes the message into
 // the report and ends in order, like any other input error.
-class InputRejected : public std::runtime_error {
+class InputRejected : public engine::InputError {
 public:
-    explicit InputRejected(const std::string& message) : std::runtime_error(message) {}
+    explicit InputRejected(const std::string& message) : engine::InputError(message) {}
 };
 
 inline constexpr const char* kStorageExceeded = "TOO MUCH DATA FOR AVAILABLE STORAGE";

@@ -32,9 +32,7 @@ std::string errorOf(const std::string& text)
 {
     try {
         analyse(text);
-    } catch (const InputError& e) {
-        return e.what();
-    } catch (const orvane::io::DataError& e) {
+    } catch (const InputError& e) {  // a data-reading error is one too
         return e.what();
     }
     return "no error";
