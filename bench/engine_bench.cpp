@@ -86,7 +86,7 @@ void BM_Solve400(benchmark::State& state)
         Qw(s) = 10;
     }
     const std::vector<Restraint> none;
-    WallSystem sys{NI, 1.5, 100, 1e-5, &t.EI, &Qw, &Sw, &t.T, &t.R, &t.P, &t.KODE, &none};
+    WallSystem sys{NI, 1.5, 100, 1e-5, t.EI, Qw, Sw, t.T, t.R, t.P, t.KODE, none};
     WallSolver solver;
     solver.reset();
     for (auto _ : state) {

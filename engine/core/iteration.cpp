@@ -8,9 +8,10 @@ namespace orvane::engine {
 
 using fortran::Line;
 
-Linearised linearise(const PyCurve& c, double w, bool& offCurve)
+Linearised linearise(const PyCurve& c, double w)
 {
     const int n = c.n;
+    bool offCurve = false;
     int j;  // 1-based end point of the segment
     if (n <= 2) {
         j = n;
@@ -33,6 +34,7 @@ Linearised linearise(const PyCurve& c, double w, bool& offCurve)
     const size_t i = static_cast<size_t>(j - 2);  // segment (i, i+1), 0-based
     const double dy = c.y[i + 1] - c.y[i];
     Linearised L;
+    L.offCurve = offCurve;
     if (dy == 0.0) return L;
     L.k = -(c.p[i + 1] - c.p[i]) / dy;
     L.q = L.k * c.y[i] + c.p[i];
@@ -42,23 +44,25 @@ Linearised linearise(const PyCurve& c, double w, bool& offCurve)
 namespace {
 
 // Adds the straight-line reactions of the stretch from curve `co` (station j0)
-// to curve `ck` (station j1) at the stations j0..j1, cut at the tip.
-void loadStretch(const PyCurve& co, const PyCurve& ck, int j0, int NI, const Table& W, Table& Qw, Table& Sw,
-                 bool& offCurve)
+// to curve `ck` (station j1) at the stations j0..j1, cut at the tip; true when
+// a deflection lay outside either curve.
+bool loadStretch(const PyCurve& co, const PyCurve& ck, int j0, int NI, const Table& W, Table& Qw, Table& Sw)
 {
     const int span = ck.station - j0;
     int j1 = ck.station;
     if (span == 0) {
-        if (j0 > NI) return;
+        if (j0 > NI) return false;
     } else {
-        if (j0 >= NI) return;
+        if (j0 >= NI) return false;
         if (j1 > NI) j1 = NI;
     }
+    bool offCurve = false;
     double q0 = 0, k0 = 0, q1 = 0, k1 = 0;
     for (int j = j0; j <= j1; ++j) {
         const double w = W(j);
-        const Linearised lo = linearise(co, w, offCurve);
-        const Linearised lk = linearise(ck, w, offCurve);
+        const Linearised lo = linearise(co, w);
+        const Linearised lk = linearise(ck, w);
+        offCurve = offCurve || lo.offCurve || lk.offCurve;
         const double frac = span == 0 ? 0.0 : static_cast<double>(j - j0) / span;
         const double q = (lk.q - lo.q) * frac + lo.q;
         const double s = (lk.k - lo.k) * frac + lo.k;
@@ -73,13 +77,14 @@ void loadStretch(const PyCurve& co, const PyCurve& ck, int j0, int NI, const Tab
         Qw(j1) -= 0.5 * q1;
         Sw(j1) -= 0.5 * k1;
     }
+    return offCurve;
 }
 
 }  // namespace
 
-void loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& W, Table& Qw, Table& Sw,
-                       bool& offCurve)
+bool loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& W, Table& Qw, Table& Sw)
 {
+    bool offCurve = false;
     size_t open = 0;
     int start = 0;
     int previousFlag = 0;
@@ -98,7 +103,7 @@ void loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& 
         const int span = ck.station - start;
         if (span < 0) throw InputError(kNotInOrder);
         if (span == 0 && k != open) continue;  // a second curve at one station adds nothing
-        loadStretch(curves[open], ck, start, NI, W, Qw, Sw, offCurve);
+        if (loadStretch(curves[open], ck, start, NI, W, Qw, Sw)) offCurve = true;
         if (ck.flag == 1) {
             open = k;
             start = ck.station;
@@ -108,7 +113,9 @@ void loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& 
     }
     // A curve below the excavation that no later curve follows would load
     // nothing at all: it acts at its own station.
-    if (previousFlag == 1 && !openLoaded) loadStretch(curves[open], curves[open], start, NI, W, Qw, Sw, offCurve);
+    if (previousFlag == 1 && !openLoaded && loadStretch(curves[open], curves[open], start, NI, W, Qw, Sw))
+        offCurve = true;
+    return offCurve;
 }
 
 void updateRigidity(const std::vector<MeiSet>& sets, double h, const Table& W, Table& EI)
@@ -162,19 +169,18 @@ IterationEnd Iteration::run(const SetData& set, StationTables& tables, Table& W,
     notes.rec("     ITERATION MONITOR DATA");
     notes.rec("     ----------------------");
 
-    WallSystem sys;
-    sys.NI = NI;
-    sys.h = h;
-    sys.DMAX = set.wall.DMAX;
-    sys.TOL = set.wall.TOL;
-    sys.F = &tables.EI;
-    sys.Qw = &Qw_;
-    sys.Sw = &Sw_;
-    sys.T = &tables.T;
-    sys.R = &tables.R;
-    sys.P = &tables.P;
-    sys.KODE = &tables.KODE;
-    sys.restraints = &set.restraints;
+    const WallSystem sys{.NI = NI,
+                         .h = h,
+                         .DMAX = set.wall.DMAX,
+                         .TOL = set.wall.TOL,
+                         .F = tables.EI,
+                         .Qw = Qw_,
+                         .Sw = Sw_,
+                         .T = tables.T,
+                         .R = tables.R,
+                         .P = tables.P,
+                         .KODE = tables.KODE,
+                         .restraints = set.restraints};
 
     IterationEnd end;
     for (int n = 1; n <= limit; ++n) {
@@ -184,8 +190,7 @@ IterationEnd Iteration::run(const SetData& set, StationTables& tables, Table& W,
             Qw_(s) = tables.Q(s);
             Sw_(s) = tables.S(s);
         }
-        bool offCurve = false;
-        if (!set.curves.empty()) loadSoilReactions(set.curves, NI, W, Qw_, Sw_, offCurve);
+        const bool offCurve = !set.curves.empty() && loadSoilReactions(set.curves, NI, W, Qw_, Sw_);
         const SolveCounts counts = solver_.solve(sys, W);
         monitorLine(notes, n, offCurve, counts.notClosed, NI, W);
 

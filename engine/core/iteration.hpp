@@ -18,17 +18,17 @@ namespace orvane::engine {
 inline constexpr int kIterationLimit = 100;
 
 struct Linearised {
-    double k = 0;  // stiffness term, added to the spring stiffness
-    double q = 0;  // load term, added to the transverse load
+    double k = 0;           // stiffness term, added to the spring stiffness
+    double q = 0;           // load term, added to the transverse load
+    bool offCurve = false;  // w lay outside the curve: the end segment was extended
 };
 
-// The straight line through the segment of `curve` that holds deflection w;
-// sets offCurve when w lies outside the curve (the end segment is extended).
-Linearised linearise(const PyCurve& curve, double w, bool& offCurve);
+// The straight line through the segment of `curve` that holds deflection w.
+Linearised linearise(const PyCurve& curve, double w);
 
-// Adds the soil reactions of the curve chain at the deflections W to Qw and Sw.
-void loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& W, Table& Qw, Table& Sw,
-                       bool& offCurve);
+// Adds the soil reactions of the curve chain at the deflections W to Qw and Sw;
+// true when a deflection lay outside a curve it was read from.
+bool loadSoilReactions(const std::vector<PyCurve>& curves, int NI, const Table& W, Table& Qw, Table& Sw);
 
 // Flexural rigidity from the moment-EI sets at the curvature of W.
 void updateRigidity(const std::vector<MeiSet>& sets, double h, const Table& W, Table& EI);

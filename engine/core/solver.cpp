@@ -13,14 +13,14 @@ void WallSolver::reset()
 
 SolveCounts WallSolver::solve(const WallSystem& sys, Table& W)
 {
-    const Table& F = *sys.F;
-    const Table& Q = *sys.Qw;
-    const Table& S = *sys.Sw;
-    const Table& T = *sys.T;
-    const Table& R = *sys.R;
-    const Table& P = *sys.P;
-    const StationArray<int>& KODE = *sys.KODE;
-    const std::vector<Restraint>& restraints = *sys.restraints;
+    const Table& F = sys.F;
+    const Table& Q = sys.Qw;
+    const Table& S = sys.Sw;
+    const Table& T = sys.T;
+    const Table& R = sys.R;
+    const Table& P = sys.P;
+    const StationArray<int>& KODE = sys.KODE;
+    const std::vector<Restraint>& restraints = sys.restraints;
     const double h = sys.h, h2 = h * h, h3 = h2 * h;
     Table& A = A_;
     Table& B = B_;

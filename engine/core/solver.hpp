@@ -13,19 +13,20 @@
 
 namespace orvane::engine {
 
+// The tables of one solve, as the caller holds them.
 struct WallSystem {
     int NI = 0;
     double h = 0;
     double DMAX = 0;
     double TOL = 0;
-    const Table* F = nullptr;   // flexural rigidity
-    const Table* Qw = nullptr;  // working transverse load (loads plus soil terms)
-    const Table* Sw = nullptr;  // working spring stiffness (springs plus soil terms)
-    const Table* T = nullptr;   // couples
-    const Table* R = nullptr;   // rotational springs
-    const Table* P = nullptr;   // axial load, sign reversed
-    const StationArray<int>* KODE = nullptr;
-    const std::vector<Restraint>* restraints = nullptr;
+    const Table& F;   // flexural rigidity
+    const Table& Qw;  // working transverse load (loads plus soil terms)
+    const Table& Sw;  // working spring stiffness (springs plus soil terms)
+    const Table& T;   // couples
+    const Table& R;   // rotational springs
+    const Table& P;   // axial load, sign reversed
+    const StationArray<int>& KODE;
+    const std::vector<Restraint>& restraints;
 };
 
 struct SolveCounts {

@@ -49,24 +49,22 @@ TEST(Linearise, SegmentAtTheDeflectionAndExtrapolationBeyondTheEnds)
         {-3, 1, 1, true},     // before the first point: first segment extended, p(-3) = 4
     };
     for (const Case& t : cases) {
-        bool off = false;
-        const Linearised l = linearise(c, t.w, off);
+        const Linearised l = linearise(c, t.w);
+        const bool off = l.offCurve;
         EXPECT_DOUBLE_EQ(l.k, t.k) << t.w;
         EXPECT_DOUBLE_EQ(l.q, t.q) << t.w;
         EXPECT_EQ(off, t.off) << t.w;
     }
-    bool off = false;
-    EXPECT_DOUBLE_EQ(linearise(c, 3, off).q - 3 * linearise(c, 3, off).k, -4);
+    EXPECT_DOUBLE_EQ(linearise(c, 3).q - 3 * linearise(c, 3).k, -4);
 }
 
 TEST(Linearise, TwoPointCurveIsAlwaysOffCurveAndFlatSegmentsCarryNothing)
 {
-    bool off = false;
-    const Linearised l = linearise(curve(0, 0, {-1, 1}, {5, -5}), 0.0, off);
+    const Linearised l = linearise(curve(0, 0, {-1, 1}, {5, -5}), 0.0);
+    const bool off = l.offCurve;
     EXPECT_TRUE(off);
     EXPECT_DOUBLE_EQ(l.k, 5);
-    off = false;
-    const Linearised flat = linearise(curve(0, 0, {0, 0, 1}, {0, 7, 7}), 0.0, off);
+    const Linearised flat = linearise(curve(0, 0, {0, 0, 1}, {0, 7, 7}), 0.0);
     EXPECT_EQ(flat.k, 0);
     EXPECT_EQ(flat.q, 0);
 }
@@ -81,8 +79,7 @@ TEST(CurveChain, StretchesBetweenConsecutiveCurvesGiveHalfValuesAtTheirEnds)
     W.fill(0.1);
     Qw.fill(0);
     Sw.fill(0);
-    bool off = false;
-    loadSoilReactions(curves, 10, W, Qw, Sw, off);
+    const bool off = loadSoilReactions(curves, 10, W, Qw, Sw);
     EXPECT_FALSE(off);
     EXPECT_DOUBLE_EQ(Sw(0), 5);
     EXPECT_DOUBLE_EQ(Sw(1), 0);
@@ -102,9 +99,8 @@ TEST(CurveChain, SecondCurveAtOneStationAddsNothing)
     Table W, Q1, S1, Q2, S2;
     W.fill(0.3);
     for (Table* t : {&Q1, &S1, &Q2, &S2}) t->fill(0);
-    bool off = false;
-    loadSoilReactions({linear(3, 1, 100), linear(7, 1, 300)}, 10, W, Q1, S1, off);
-    loadSoilReactions({linear(3, 1, 100), linear(3, 1, 999), linear(7, 1, 300)}, 10, W, Q2, S2, off);
+    loadSoilReactions({linear(3, 1, 100), linear(7, 1, 300)}, 10, W, Q1, S1);
+    loadSoilReactions({linear(3, 1, 100), linear(3, 1, 999), linear(7, 1, 300)}, 10, W, Q2, S2);
     for (int s = -1; s <= 11; ++s) EXPECT_EQ(S1(s), S2(s)) << s;
     EXPECT_DOUBLE_EQ(S1(5), 200);
 }
@@ -115,8 +111,7 @@ TEST(CurveChain, LoneCurveBelowTheExcavationActsAtItsStation)
     W.fill(0.3);
     Q.fill(0);
     S.fill(0);
-    bool off = false;
-    loadSoilReactions({linear(1, 0, 10), linear(4, 1, 100)}, 10, W, Q, S, off);
+    loadSoilReactions({linear(1, 0, 10), linear(4, 1, 100)}, 10, W, Q, S);
     EXPECT_DOUBLE_EQ(S(1), 10);
     EXPECT_DOUBLE_EQ(S(4), 100);
 }
@@ -127,8 +122,7 @@ TEST(CurveChain, StationsOutOfOrderEndTheJob)
     W.fill(0);
     Q.fill(0);
     S.fill(0);
-    bool off = false;
-    EXPECT_THROW(loadSoilReactions({linear(6, 1, 1), linear(4, 1, 1)}, 10, W, Q, S, off), InputError);
+    EXPECT_THROW(loadSoilReactions({linear(6, 1, 1), linear(4, 1, 1)}, 10, W, Q, S), InputError);
 }
 
 TEST(MomentEi, RigidityWhereTheMomentEqualsCurvatureTimesRigidity)

@@ -20,7 +20,7 @@ TEST(Solver, ZeroPivotGivesZeroCoefficientsInsteadOfADivision)
     W.fill(0);
     Qw(2) = 100;  // a load the wall cannot carry
     const std::vector<Restraint> none;
-    WallSystem sys{4, 12, 10, 1e-5, &t.EI, &Qw, &Sw, &t.T, &t.R, &t.P, &t.KODE, &none};
+    WallSystem sys{4, 12, 10, 1e-5, t.EI, Qw, Sw, t.T, t.R, t.P, t.KODE, none};
     WallSolver solver;
     solver.reset();
     const SolveCounts c = solver.solve(sys, W);
@@ -43,7 +43,7 @@ TEST(Solver, StationsWithinToleranceOfThePreviousSolveAreClosed)
     }
     Qw(0) = 5;
     const std::vector<Restraint> none;
-    WallSystem sys{4, 12, 10, 1e-5, &t.EI, &Qw, &Sw, &t.T, &t.R, &t.P, &t.KODE, &none};
+    WallSystem sys{4, 12, 10, 1e-5, t.EI, Qw, Sw, t.T, t.R, t.P, t.KODE, none};
     WallSolver solver;
     solver.reset();
     EXPECT_EQ(solver.solve(sys, W).notClosed, 5);
