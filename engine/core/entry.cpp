@@ -10,15 +10,17 @@
 
 extern "C" ORVANE_EXPORT int32_t IORVANE(int32_t interfaceNumber)
 {
-    if (interfaceNumber != 8) return 1;
+    using orvane::engine::ResultWord;
+    using orvane::engine::toWord;
+    if (interfaceNumber != 8) return toWord(ResultWord::Refused);
     try {
         std::error_code ec;
         const auto here = std::filesystem::current_path(ec);
-        if (ec) return 4;
+        if (ec) return toWord(ResultWord::FilesNotOpened);
         return orvane::engine::resultWord(orvane::engine::runJob(here));
     } catch (...) {
         // Nothing may leave the library: a failure is a result word, not a crash.
-        return 4;
+        return toWord(ResultWord::FilesNotOpened);
     }
 }
 

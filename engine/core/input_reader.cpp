@@ -92,15 +92,16 @@ void SetReader::readRestraints(SetData& set, StationTables& tables)
         if (station < previous) throw InputError(kNotInOrder);
         if (station > set.wall.NI + 2) throw InputError(kBeyondEnd);
         previous = station;
+        // Case 1 (and below) imposes the deflection, 2 the slope, 3 (and above) both.
         if (kind <= 1) {
-            tables.KODE(station) = 2;
+            tables.KODE(station) = StationCode::Deflection;
         } else if (kind == 2) {
-            tables.KODE(station - 1) = 3;
-            tables.KODE(station + 1) = 5;
+            tables.KODE(station - 1) = StationCode::BeforeSlope;
+            tables.KODE(station + 1) = StationCode::AfterSlope;
         } else {
-            tables.KODE(station - 1) = 3;
-            tables.KODE(station) = 4;
-            tables.KODE(station + 1) = 5;
+            tables.KODE(station - 1) = StationCode::BeforeSlope;
+            tables.KODE(station) = StationCode::DeflectionAndSlope;
+            tables.KODE(station + 1) = StationCode::AfterSlope;
         }
         set.restraints.push_back(r);
     }

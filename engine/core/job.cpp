@@ -145,9 +145,9 @@ void Job::runSets(io::FreeReader& in, JobOutcome& outcome)
 
             in.startStatement();
             int marker = in.integer();
-            if (marker == c.stageCount) marker = 0;
-            if (marker == 0) break;
-            caseCount_ = marker == 9 ? 2 : c.stageCount;
+            if (marker == c.stageCount) marker = kEndMarker;
+            if (marker == kEndMarker) break;
+            caseCount_ = marker == kLongTermMarker ? 2 : c.stageCount;  // 2: a short-term and a long-term set
             plot_.results(caseCount_, lastUnits_, lastRows_);
         }
     } catch (const soil::SoilStop& stop) {

@@ -13,8 +13,10 @@
 
 extern "C" ORVANE_EXPORT int32_t IORVANE_JOB(int32_t interfaceNumber, const char* workDir, const OrvaneJobSink* sink)
 {
-    if (interfaceNumber != 8) return 1;
-    if (!workDir || !*workDir) return 4;
+    using orvane::engine::ResultWord;
+    using orvane::engine::toWord;
+    if (interfaceNumber != 8) return toWord(ResultWord::Refused);
+    if (!workDir || !*workDir) return toWord(ResultWord::FilesNotOpened);
     try {
         const orvane::engine::JobOutcome outcome = orvane::engine::runJob(std::filesystem::path(workDir));
         const int32_t word = orvane::engine::resultWord(outcome);
@@ -23,11 +25,11 @@ extern "C" ORVANE_EXPORT int32_t IORVANE_JOB(int32_t interfaceNumber, const char
                 const OrvaneSetEnd end{s.iteration, s.offCurve ? 1 : 0, s.exceeded, s.notClosed};
                 sink->set(sink->context, &end);
             }
-        if (sink && sink->message && word != 0 && !outcome.message.empty())
+        if (sink && sink->message && word != toWord(ResultWord::Completed) && !outcome.message.empty())
             sink->message(sink->context, outcome.message.c_str());
         return word;
     } catch (...) {
         // Nothing may leave the library: a failure is a result word, not a crash.
-        return 4;
+        return toWord(ResultWord::FilesNotOpened);
     }
 }

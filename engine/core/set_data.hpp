@@ -16,6 +16,12 @@ inline constexpr int kMaxMeiSets = 20;
 inline constexpr int kMaxMeiPoints = 100;
 inline constexpr int kMaxPressurePoints = 2000;
 
+// The set marker, the number after every set: 0 ends the job, 9 announces the
+// long-term set; in a staged file it is the stage number, and the last
+// stage's equals the stage count, which ends the job too.
+inline constexpr int kEndMarker = 0;
+inline constexpr int kLongTermMarker = 9;
+
 struct ControlLine {
     int units = 0;
     int NSDS = 0;     // restraint lines

@@ -19,7 +19,7 @@ SolveCounts WallSolver::solve(const WallSystem& sys, Table& W)
     const Table& T = sys.T;
     const Table& R = sys.R;
     const Table& P = sys.P;
-    const StationArray<int>& KODE = sys.KODE;
+    const StationArray<StationCode>& KODE = sys.KODE;
     const std::vector<Restraint>& restraints = sys.restraints;
     const double h = sys.h, h2 = h * h, h3 = h2 * h;
     Table& A = A_;
@@ -49,13 +49,13 @@ SolveCounts WallSolver::solve(const WallSystem& sys, Table& W)
         C(s) = (a * C(s - 2) + E * C(s - 1) - f) * g;
 
         switch (KODE(s)) {
-        case 2:
+        case StationCode::Deflection:
             A(s) = 0;
             B(s) = 0;
             C(s) = deflection(k);
             ++k;
             break;
-        case 3:
+        case StationCode::BeforeSlope:
             As = A(s);
             Bs = B(s);
             Cs = C(s);
@@ -64,12 +64,12 @@ SolveCounts WallSolver::solve(const WallSystem& sys, Table& W)
             B(s) = 0;
             C(s) = -2.0 * h * slope(k);
             break;
-        case 4:
+        case StationCode::DeflectionAndSlope:
             A(s) = 0;
             B(s) = 0;
             C(s) = deflection(k);
             break;
-        case 5: {
+        case StationCode::AfterSlope: {
             const double r = gs == 0.0 ? 0.0 : g / gs;
             const double G = 1.0 / (1.0 - (Bs * B(s - 1) + As - 1.0) * r);
             A(s) = G * A(s);
@@ -78,6 +78,7 @@ SolveCounts WallSolver::solve(const WallSystem& sys, Table& W)
             ++k;
             break;
         }
+        case StationCode::Free:
         default:
             break;
         }

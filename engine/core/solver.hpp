@@ -25,7 +25,7 @@ struct WallSystem {
     const Table& T;   // couples
     const Table& R;   // rotational springs
     const Table& P;   // axial load, sign reversed
-    const StationArray<int>& KODE;
+    const StationArray<StationCode>& KODE;
     const std::vector<Restraint>& restraints;
 };
 

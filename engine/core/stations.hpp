@@ -27,6 +27,16 @@ private:
 
 using Table = StationArray<double>;
 
+// The condition of a station in the difference equations, set by the
+// restraint lines; the solver imposes the restraint list in station order.
+enum class StationCode : int {
+    Free = 1,
+    Deflection = 2,          // deflection imposed
+    BeforeSlope = 3,         // the station before an imposed slope
+    DeflectionAndSlope = 4,  // deflection and slope imposed
+    AfterSlope = 5,          // the station after an imposed slope
+};
+
 // The tables that the input builds for every set.
 struct StationTables {
     Table EI;  // flexural rigidity
@@ -35,12 +45,12 @@ struct StationTables {
     Table T;   // transverse couple
     Table R;   // rotational spring stiffness
     Table P;   // axial load, sign reversed
-    StationArray<int> KODE;
+    StationArray<StationCode> KODE;
 
     void clear()
     {
         EI.fill(0); Q.fill(0); S.fill(0); T.fill(0); R.fill(0); P.fill(0);
-        KODE.fill(1);
+        KODE.fill(StationCode::Free);
     }
 };
 
