@@ -22,29 +22,66 @@ TLayoutFeatures TLayoutFeatures::of(TLayout layout)
     return f;
 }
 
+namespace {
+
+static_assert([] {
+    for (size_t k = 0; k < kFileKinds.size(); ++k)
+        if (static_cast<size_t>(kFileKinds[k].layout) != k + 1) return false;
+    return true;
+}(), "the file kinds follow the enumeration, as the open dialog's file types do");
+
+constexpr std::string_view kAllFiles = "All Files (*)";
+
+std::string filterEntry(const TFileKind& kind)
+{
+    return "Orvane " + std::string(kind.name) + " (*" + std::string(kind.extension) + ")";
+}
+
+}  // namespace
+
 TLayout TLayouts::forPath(const std::filesystem::path& path)
 {
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".ov4d") return TLayout::V2013;
-    if (extension == ".ovd") return TLayout::V30;
+    for (const TFileKind& kind : kFileKinds)
+        if (extension == kind.extension) return kind.layout;
     return TLayout::Current;
 }
 
 TLayout TLayouts::forFileType(int position)
 {
-    if (position >= 1 && position <= 4) return static_cast<TLayout>(position);
+    if (position >= 1 && position <= static_cast<int>(kFileKinds.size())) return static_cast<TLayout>(position);
     return TLayout::V20;
 }
 
 std::optional<TLayout> TLayouts::byName(std::string_view name)
 {
-    if (name == "2015") return TLayout::Current;
-    if (name == "2013") return TLayout::V2013;
-    if (name == "3.0") return TLayout::V30;
-    if (name == "2.0") return TLayout::V20;
+    for (const TFileKind& kind : kFileKinds)
+        if (name == kind.name) return kind.layout;
     return std::nullopt;
+}
+
+std::string TLayouts::names(std::string_view separator, std::string_view last)
+{
+    std::string text;
+    for (size_t k = 0; k < kFileKinds.size(); ++k) {
+        if (k > 0) text += k + 1 == kFileKinds.size() ? last : separator;
+        text += kFileKinds[k].name;
+    }
+    return text;
+}
+
+std::string TLayouts::openFilter()
+{
+    std::string filter;
+    for (const TFileKind& kind : kFileKinds) filter += filterEntry(kind) + ";;";
+    return filter + std::string(kAllFiles);
+}
+
+std::string TLayouts::saveFilter()
+{
+    return filterEntry(kind(TLayout::Current)) + ";;" + std::string(kAllFiles);
 }
 
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #include "model/TPlotFileReader.hpp"
 
 #include "model/EReadError.hpp"
+#include "model/TControlFile.hpp"
 #include "model/TMainGraphs.hpp"
 #include "model/TProject.hpp"
 #include "model/TWordReader.hpp"
@@ -64,7 +65,7 @@ TSoilOverlay soilOverlay(int type)
 
 std::filesystem::path TPlotFileReader::plotFilePath(const std::filesystem::path& dataFile)
 {
-    return std::filesystem::path(dataFile).replace_extension(".ov5p");
+    return TControlFile::plotData(dataFile);
 }
 
 bool TPlotFileReader::read(TMainGraphs& graphs, TProject& project, const std::filesystem::path& path,

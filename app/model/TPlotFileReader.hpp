@@ -27,7 +27,7 @@ public:
     // were, and `error` (when given) receives the word reader's message.
     static bool read(TMainGraphs& graphs, TProject& project, const std::filesystem::path& path,
                      std::string* error = nullptr);
-    // The file beside a data file: same path, extension ".ov5p".
+    // The file beside a data file: the run's plot data (TControlFile::plotData).
     static std::filesystem::path plotFilePath(const std::filesystem::path& dataFile);
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TLayout.hpp"
+
 #include <string>
 
 namespace orvane {
@@ -7,8 +9,11 @@ namespace orvane {
 // Every single value of a project: title, unit system, option switches, wall
 // and configuration values, stage bookkeeping. Lengths are in the base length
 // of the unit system (in, m). The tables live in TProjectTables.
+// The file name of a project not yet saved.
+inline constexpr auto kNewFileName = dataFileName("NewWall");
+
 struct TProgramData {
-    std::string FileName = "NewWall.ov5d";
+    std::string FileName = kNewFileName.data();
     std::string Title = "New Wall";
     int Units = 1;
 

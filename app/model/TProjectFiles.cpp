@@ -149,7 +149,7 @@ bool TProjectFiles::needsName(const TProject& project)
 {
     if (project.data().Recovered) return true;
     const std::filesystem::path name = project.data().FileName;
-    return name == kNewName || name.extension() != ".ov5d";
+    return name == kNewName || name.extension() != kDataExtension;
 }
 
 void TProjectFiles::save(TProject& project)

@@ -875,9 +875,7 @@ void TMainWindow::openFromDialog()
 {
     if (!commitActiveChild() || !maybeSave()) return;
     const auto choice = TFileDialogs::choose(
-        this, {TFileDialogs::Request::Kind::Open, QStringLiteral("Open"), QString(),
-               QStringLiteral("Orvane 2015 (*.ov5d);;Orvane 2013 (*.ov4d);;Orvane 3.0 (*.ovd);;Orvane 2.0 (*.ovd);;"
-                              "All Files (*)")});
+        this, {TFileDialogs::Request::Kind::Open, QStringLiteral("Open"), QString(), text(TLayouts::openFilter())});
     if (choice.path.isEmpty()) return;
     openFile(choice.path, TLayouts::forFileType(choice.filterIndex));
 }
@@ -959,14 +957,14 @@ bool TMainWindow::saveAs()
     // A recovered project is not offered the damaged file's own name.
     if (project_.data().Recovered)
         proposed.replace_filename(proposed.stem().string() + TProjectFiles::kRecoveredSuffix);
-    proposed.replace_extension(".ov5d");
+    proposed.replace_extension(kDataExtension);
     const auto choice = TFileDialogs::choose(
         this, {TFileDialogs::Request::Kind::Save,
                QStringLiteral("Save %1 As").arg(text(TProjectFiles::displayName(project_))), text(proposed.string()),
-               QStringLiteral("Orvane 2015 (*.ov5d);;All Files (*)")});
+               text(TLayouts::saveFilter())});
     if (choice.path.isEmpty()) return false;
     QString path = QFileInfo(choice.path).absoluteFilePath();
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".ov5d");
+    if (QFileInfo(path).suffix().isEmpty()) path += text(std::string(kDataExtension));
     try {
         TProjectFiles::saveAs(project_, path.toStdString());
     } catch (const std::exception& e) {

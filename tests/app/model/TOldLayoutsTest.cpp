@@ -71,6 +71,22 @@ TEST(OldLayouts, LayoutsFollowTheExtensionOrTheFileType)
 
 // A staged file of the 2013 layout: its stage files are rewritten in the
 // current layout when it is opened.
+TEST(OldLayouts, TheFileKindsMakeTheDialogsFileTypesAndTheRunnersNames)
+{
+    // The open dialog's positions are the layouts' values: 1 is 2015 ... 4 is 2.0, 5 all files.
+    EXPECT_EQ(TLayouts::openFilter(),
+              "Orvane 2015 (*.ov5d);;Orvane 2013 (*.ov4d);;Orvane 3.0 (*.ovd);;Orvane 2.0 (*.ovd);;All Files (*)");
+    EXPECT_EQ(TLayouts::saveFilter(), "Orvane 2015 (*.ov5d);;All Files (*)");
+    EXPECT_EQ(TLayouts::names(", ", " or "), "2015, 2013, 3.0 or 2.0");
+    EXPECT_EQ(TLayouts::names("|", "|"), "2015|2013|3.0|2.0");
+    EXPECT_STREQ(TProjectFiles::kNewName, "NewWall.ov5d");
+    for (const char* name : {"2015", "2013", "3.0", "2.0"}) {
+        const auto layout = TLayouts::byName(name);
+        ASSERT_TRUE(layout) << name;
+        EXPECT_EQ(TLayouts::kind(*layout).name, name);
+    }
+}
+
 TEST(OldLayouts, OpeningAStagedOldFileConvertsItsStageFiles)
 {
     const std::string stage = fileText(kData / "wall-a.ov4d");
