@@ -96,6 +96,12 @@ int usageError(const std::string& message)
 // tears down at exit) and runs the mode.
 int runDrawMode(const DrawRequest& request)
 {
+#ifdef ORVANE_WITHOUT_DRAWING
+    (void)request;
+    std::cerr << "orvane-run: the drawing modes are not part of this build (it was made without the desktop "
+                 "program); analysis, --convert and --graphs are\n";
+    return 1;
+#else
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
     std::filesystem::path module = folder / kDrawModuleName;
@@ -110,6 +116,7 @@ int runDrawMode(const DrawRequest& request)
         return 1;
     }
     return reinterpret_cast<DrawEntry>(entry)(&request);
+#endif
 }
 
 int dispatch(const CommandLine& c)

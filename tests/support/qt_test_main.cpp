@@ -1,7 +1,15 @@
-// Widget tests run without a display: the offscreen platform unless the
-// caller chose one, and user settings in a private folder.
+// Tests that need a Qt application run without a display: the offscreen
+// platform unless the caller chose one, and user settings in a private
+// folder, so no test reads or changes the user's own. Drawing tests need
+// fonts only (a GUI application); window tests need widgets.
 
+#ifdef ORVANE_TEST_WIDGETS
 #include <QApplication>
+using TTestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TTestApplication = QGuiApplication;
+#endif
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -13,7 +21,7 @@ int main(int argc, char** argv)
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
-    QApplication application(argc, argv);
+    TTestApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
