@@ -275,7 +275,7 @@ void SetReader::readSoilBlock(SetData& set, soil::SoilBlock& soilBlock)
     for (int k = 0; k < layers; ++k) {
         soil::InputLayer L;
         in_.startStatement();
-        L.type = in_.integer();
+        L.type = soil::soilType(in_.integer());
         const double bottom = in_.real();
         L.thickness = k == 0 ? bottom : bottom - previousBottom;
         previousBottom = bottom;

@@ -30,14 +30,14 @@ void EarthPressureReport::wallInformation(const WallConfiguration& wall, double 
 void EarthPressureReport::surchargeRow(int number, const Surcharge& row)
 {
     out_.rec(Line().x(6).a("SURCHARGE LOADING NO.        = ").i(10, number));
-    if (row.type == 3) {
+    if (row.kind() == SurchargeType::Strip) {
         valueLine("STRIP LOAD                   = ", row.magnitude, labels_.pressure);
         valueLine("WIDTH OF THE STRIP LOAD      = ", row.width, labels_.length);
         valueLine("HORIZONTAL DISTANCE BETWEEN  = ", row.distance, labels_.length);
         out_.rec(Line().x(6).a("WALL AND MIDDLE OF STRIP WIDTH          "));
         return;
     }
-    if (row.type == 2) valueLine("LINE LOAD                    = ", row.magnitude, labels_.forcePerLength);
+    if (row.kind() == SurchargeType::Line) valueLine("LINE LOAD                    = ", row.magnitude, labels_.forcePerLength);
     else valueLine("POINT LOAD                   = ", row.magnitude, labels_.force);
     valueLine("HORIZONTAL DISTANCE BETWEEN  = ", row.distance, labels_.length);
     out_.rec(Line().x(6).a("THE WALL AND SURCHARGE         "));

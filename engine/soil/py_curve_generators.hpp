@@ -12,12 +12,13 @@
 
 namespace orvane::soil {
 
+// What one generation run reads and writes, as its caller holds it.
 struct GenerationRun {
-    const PyGenerationInput* input = nullptr;
-    const GenerationSetup* setup = nullptr;
-    const io::UnitLabels* labels = nullptr;
-    io::Records* report = nullptr;
-    ExchangeWriter* exchange = nullptr;
+    const PyGenerationInput& input;
+    const GenerationSetup& setup;
+    const io::UnitLabels& labels;
+    io::Records& report;
+    ExchangeWriter& exchange;
 };
 
 // What the generators accumulate per layer: the ultimate resistance over the

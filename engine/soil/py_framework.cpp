@@ -24,8 +24,8 @@ size_t searchRow(const std::vector<double>& X, double x)
 }  // namespace
 
 CurveFramework::CurveFramework(GenerationRun& run)
-    : ACC(run.setup->layers.size(), 0.0), XEQ(run.setup->layers.size(), 0.0), run_(run),
-      units_(SoilLabels::forUnits(run.input->units))
+    : ACC(run.setup.layers.size(), 0.0), XEQ(run.setup.layers.size(), 0.0), run_(run),
+      units_(SoilLabels::forUnits(run.input.units))
 {
 }
 

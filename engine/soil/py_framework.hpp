@@ -29,11 +29,11 @@ class CurveFramework {
 public:
     explicit CurveFramework(GenerationRun& run);
 
-    const GenerationSetup& setup() const { return *run_.setup; }
-    const PyGenerationInput& input() const { return *run_.input; }
+    const GenerationSetup& setup() const { return run_.setup; }
+    const PyGenerationInput& input() const { return run_.input; }
     const SoilLabels& units() const { return units_; }
-    io::Records& report() { return *run_.report; }
-    ExchangeWriter& exchange() { return *run_.exchange; }
+    io::Records& report() { return run_.report; }
+    ExchangeWriter& exchange() { return run_.exchange; }
 
     double H() const { return setup().H; }
     double width() const { return setup().Wp; }

@@ -14,19 +14,6 @@ using fortran::Line;
 
 namespace {
 
-const char* soilTypeText(int type)
-{
-    switch (type) {
-    case 2: return "THE SOIL IS A STIFF CLAY BELOW THE WATER TABLE";
-    case 3: return "THE SOIL IS A STIFF CLAY ABOVE THE WATER TABLE";
-    case 4: return "THE SOIL IS A SAND";
-    case 5: return "THE SOIL IS A SILT";
-    case 6: return "THE LAYER IS ROCK";
-    case 7: return "THE LAYER IS WEAK ROCK";
-    default: return "THE SOIL IS A SOFT CLAY";
-    }
-}
-
 std::array<double, 6> between(const std::array<double, 6>& a, const std::array<double, 6>& b, double f)
 {
     std::array<double, 6> v{};
@@ -164,7 +151,7 @@ void generateCurves(const PyGenerationInput& input, const io::UnitLabels& curren
     report.blank(2);
     report.rec(Line().x(8).a("P-Y CURVES DATA"));
     report.blank();
-    GenerationRun run{&input, &setup, &labels, &report, &exchange};
+    GenerationRun run{input, setup, labels, report, exchange};
     generateLayerCurves(run);
     if (!exchange.close()) exchange.fail();
 }

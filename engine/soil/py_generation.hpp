@@ -34,7 +34,7 @@ struct PyGenerationInput {
 // A soil layer below the excavation level; depths are measured from the
 // excavation level.
 struct PyLayer {
-    int type = 1;
+    SoilType type = SoilType::SoftClay;
     double top = 0;
     double bottom = 0;
     std::array<double, 6> topLine{};     // property values at the top of the layer

@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "soil/soil_type.hpp"
+
 namespace orvane::soil {
 
 inline constexpr int kMaxInputLayers = 10;
@@ -31,15 +33,34 @@ struct SurchargeLine {
     double stripWidth = 0;
 };
 
+// The loads of the surcharge table by their codes in the data file.
+enum class SurchargeType : int {
+    Point = 1,
+    Line = 2,
+    Strip = 3,  // of a width, centred at the distance
+};
+
+// A code other than those of a line or a strip load acts as a point load.
+constexpr SurchargeType surchargeType(int code)
+{
+    switch (static_cast<SurchargeType>(code)) {
+    case SurchargeType::Line: return SurchargeType::Line;
+    case SurchargeType::Strip: return SurchargeType::Strip;
+    default: return SurchargeType::Point;
+    }
+}
+
 struct Surcharge {
-    int type = 1;  // 1 point, 2 line, 3 strip
+    int type = 1;  // the code as read (SurchargeType)
     double magnitude = 0;
     double distance = 0;
     double width = 0;
+
+    SurchargeType kind() const { return surchargeType(type); }
 };
 
 struct InputLayer {
-    int type = 1;  // 1 soft clay .. 7 weak rock
+    SoilType type = SoilType::SoftClay;
     double thickness = 0;
     std::array<double, 6> top{};     // property line at the top of the layer
     std::array<double, 6> bottom{};  // property line at the bottom

@@ -40,7 +40,7 @@ WorkingLayer loadLayer(const InputLayer& in, double modification)
     w.weight = in.top[0];
     w.cohesion = in.top[1];
     w.phi = in.top[2];
-    w.drained = in.type >= 4;
+    w.drained = !isClay(in.type);  // sand, silt and rock
     w.modification = modification;
     return w;
 }

@@ -27,4 +27,20 @@ constexpr int code(SoilType type) { return static_cast<int>(type); }
 constexpr bool isClay(SoilType type) { return code(type) <= code(SoilType::StiffClayAboveWater); }
 constexpr bool isRock(SoilType type) { return type == SoilType::StrongRock || type == SoilType::WeakRock; }
 
+// The layer's line in the report's soil-layer section. A code outside 1..7
+// reads as soft clay, as the curve generators treat it.
+constexpr const char* soilTypeText(SoilType type)
+{
+    switch (type) {
+    case SoilType::StiffClayBelowWater: return "THE SOIL IS A STIFF CLAY BELOW THE WATER TABLE";
+    case SoilType::StiffClayAboveWater: return "THE SOIL IS A STIFF CLAY ABOVE THE WATER TABLE";
+    case SoilType::Sand: return "THE SOIL IS A SAND";
+    case SoilType::Silt: return "THE SOIL IS A SILT";
+    case SoilType::StrongRock: return "THE LAYER IS ROCK";
+    case SoilType::WeakRock: return "THE LAYER IS WEAK ROCK";
+    case SoilType::SoftClay:
+    default: return "THE SOIL IS A SOFT CLAY";
+    }
+}
+
 }  // namespace orvane::soil

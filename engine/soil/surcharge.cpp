@@ -45,11 +45,12 @@ double surchargePressureAt(const Surcharge& load, double H, double z, const Surc
 {
     const double m = load.distance / H;
     const double n = z / H;
-    switch (load.type) {
-    case 2: return lineLoad(load.magnitude, m, n, H, c.line);
-    case 3: return stripLoad(load.magnitude, load.distance, load.width, z, c.strip);
-    default: return pointLoad(load.magnitude, m, n, H);
+    switch (load.kind()) {
+    case SurchargeType::Line: return lineLoad(load.magnitude, m, n, H, c.line);
+    case SurchargeType::Strip: return stripLoad(load.magnitude, load.distance, load.width, z, c.strip);
+    case SurchargeType::Point: break;
     }
+    return pointLoad(load.magnitude, m, n, H);
 }
 
 double surchargeAtDepth(const std::vector<Surcharge>& rows, double wallLength, double H, double Z)
@@ -67,11 +68,12 @@ SurchargeLine singleSurchargeAfterTable(const SoilBlock& block)
 {
     SurchargeLine s = block.line;
     for (const Surcharge& row : block.surcharges) {
+        const SurchargeType kind = row.kind();
         s.distance = row.distance;
-        s.pointLoad = row.type == 2 || row.type == 3 ? 0.0 : row.magnitude;
-        s.lineLoad = row.type == 2 ? row.magnitude : 0.0;
-        s.stripLoad = row.type == 3 ? row.magnitude : 0.0;
-        if (row.type == 3) s.stripWidth = row.width;
+        s.pointLoad = kind == SurchargeType::Point ? row.magnitude : 0.0;
+        s.lineLoad = kind == SurchargeType::Line ? row.magnitude : 0.0;
+        s.stripLoad = kind == SurchargeType::Strip ? row.magnitude : 0.0;
+        if (kind == SurchargeType::Strip) s.stripWidth = row.width;
     }
     return s;
 }

@@ -17,8 +17,8 @@ struct SurchargeConstants {
 SurchargeConstants resultantConstants();  // 1.273 and 0.6366
 SurchargeConstants depthConstants();      // 4/pi and 2/pi, pi taken as 3.1416
 
-// Pressure at depth z from one load at distance X from a wall of free height H;
-// type 2 is a line load, 3 a strip load of width B, any other a point load.
+// Pressure at depth z from one load at distance X from a wall of free height H
+// (a strip load of width B).
 double surchargePressureAt(const Surcharge& load, double H, double z, const SurchargeConstants& c);
 
 // Lateral pressure at depth Z from every row of the table. The depth is

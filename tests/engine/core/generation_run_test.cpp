@@ -27,8 +27,8 @@ SoilBlock twoLayers()
     b.wall.activeWidth = 12;
     b.wall.resistanceWidth = 12;
     b.wall.waterBackfill = 150;
-    InputLayer clay{1, 96, {0.069444444, 5, 0, 0.02, 100, 0}, {0.069444444, 7, 0, 0.02, 100, 0}};
-    InputLayer sand{4, 504, {0.0625, 0, 32, 0, 90, 0}, {0.0625, 0, 36, 0, 90, 0}};
+    InputLayer clay{SoilType::SoftClay, 96, {0.069444444, 5, 0, 0.02, 100, 0}, {0.069444444, 7, 0, 0.02, 100, 0}};
+    InputLayer sand{SoilType::Sand, 504, {0.0625, 0, 32, 0, 90, 0}, {0.0625, 0, 36, 0, 90, 0}};
     b.layers = {clay, sand};
     return b;
 }
@@ -51,7 +51,7 @@ TEST(GenerationRun, LayersBelowTheExcavationCutTwoIncrementsBelowTheTip)
     const GenerationSetup s = buildGenerationSetup(input(b));
     ASSERT_EQ(s.layers.size(), 1u);  // the clay lies wholly above the excavation
     const PyLayer& sand = s.layers[0];
-    EXPECT_EQ(sand.type, 4);
+    EXPECT_EQ(sand.type, SoilType::Sand);
     EXPECT_EQ(sand.top, 0);
     EXPECT_EQ(sand.bottom, 240 + 24 - 120);  // tip plus 2h, from the excavation level
     // The cut bottom takes the friction angle at the cut depth: 32 + 4 * 144 / 480.

@@ -150,7 +150,7 @@ SoilBlock softClayBlock(double Wa, std::vector<std::pair<double, double>> layers
     b.wall.waterBackfill = 1000;
     double top = 0;
     for (const auto& [bottom, c] : layers) {
-        b.layers.push_back({1, bottom - top, {0.02, c, 0, 0.01, 0, 0}, {0.02, c, 0, 0.01, 0, 0}});
+        b.layers.push_back({SoilType::SoftClay, bottom - top, {0.02, c, 0, 0.01, 0, 0}, {0.02, c, 0, 0.01, 0, 0}});
         top = bottom;
     }
     return b;
@@ -207,7 +207,11 @@ TEST(Multipliers, TableAndCloselySpacedElements)
     in.h = 12;
     in.modifications = {{120, 0.5, 1.0}, {240, 1.0, 2.0}};
     GenerationSetup setup = buildGenerationSetup(in);
-    GenerationRun run{&in, &setup, nullptr, nullptr, nullptr};
+    // The multipliers write nothing: the run's report and exchange file stay closed.
+    const io::UnitLabels labels = io::UnitLabels::english();
+    io::Records report;
+    ExchangeWriter exchange;
+    GenerationRun run{in, setup, labels, report, exchange};
     CurveFramework table(run);
     EXPECT_DOUBLE_EQ(table.pMultiplier(180), 0.75);
     EXPECT_DOUBLE_EQ(table.yMultiplier(180), 1.5);
@@ -290,7 +294,7 @@ TEST(CurveReport, StiffClayHalfLayouts)
     };
     for (const Case& c : cases) {
         SoilBlock block = softClayBlock(96, {{312, 10}});
-        block.layers[0].type = c.type;
+        block.layers[0].type = soilType(c.type);
         block.layers[0].top = {0.02, 10, 0, 0.005, 400, 0};
         block.layers[0].bottom = block.layers[0].top;
         const auto l = lines(generate(block, 26, 12, 0).report);

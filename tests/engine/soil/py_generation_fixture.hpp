@@ -43,7 +43,7 @@ inline GeneratedCurves generateCurvesOf(const SoilBlock& block, int NI, double h
         exchange.open(folder.dir() / "exchange");
         io::UnitLabels labels = io::UnitLabels::english();
         labels.select(units);
-        GenerationRun run{&in, &setup, &labels, &report, &exchange};
+        GenerationRun run{in, setup, labels, report, exchange};
         g.totals = generateLayerCurves(run);
     }
     g.report = orvane::test::readFile(folder.dir() / "report");
@@ -68,7 +68,7 @@ inline SoilBlock wallBlock(double H, double Wa, double Wp, std::vector<InputLaye
 // A layer with the same property line at its top and its bottom.
 inline InputLayer uniformLayer(int type, double thickness, std::array<double, 6> properties)
 {
-    return {type, thickness, properties, properties};
+    return {soilType(type), thickness, properties, properties};
 }
 
 // The line that equals `text`, and the lines around it.

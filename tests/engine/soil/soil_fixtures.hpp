@@ -31,7 +31,7 @@ inline const double kClaySqrtKa = std::sqrt(kClayKa);
 inline InputLayer layer(int type, double thickness, double weight, double cohesion, double phi)
 {
     InputLayer L;
-    L.type = type;
+    L.type = soilType(type);
     L.thickness = thickness;
     L.top = {weight, cohesion, phi, 0, 0, 0};
     L.bottom = L.top;
