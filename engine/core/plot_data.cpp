@@ -44,7 +44,10 @@ void PlotData::earthPressure(const std::vector<PressurePoint>& points, int step)
     }
 }
 
-void PlotData::generatedCurveDepth(double depth) { out_.rec(Line().x(1).f(10, 2, depth).x(1).i(5, 33)); }
+void PlotData::generatedCurveDepth(double depth, int points)
+{
+    out_.rec(Line().x(1).f(10, 2, depth).x(1).i(5, points));
+}
 
 void PlotData::results(int caseCount, int units, const std::vector<ResultRow>& rows)
 {

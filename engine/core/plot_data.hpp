@@ -23,7 +23,7 @@ public:
     // Points are force per unit length of wall; `step` selects those the report lists.
     void earthPressure(const std::vector<PressurePoint>& points, int step);
     void noEarthPressure() { ints({0}); }
-    void generatedCurveDepth(double depth);  // the fixed line of a generated curve
+    void generatedCurveDepth(double depth, int points);  // the line ahead of a generated curve's points
     void results(int caseCount, int units, const std::vector<ResultRow>& rows);
 
 private:

@@ -6,9 +6,18 @@
 #include "core/numbers.hpp"
 #include "io/input_error.hpp"
 #include "io/records.hpp"
+#include "soil/exchange_file.hpp"
 
 namespace orvane::engine {
 namespace {
+
+using soil::kCurvePoints;
+using soil::kHalfCurvePoints;
+
+// A generated curve in the table: the backfill half reversed and mirrored,
+// then the excavation half; the halves share the origin.
+constexpr int kJoinedCurvePoints = kCurvePoints - 1;
+static_assert(kJoinedCurvePoints <= kMaxCurvePoints);
 
 struct SetLine {
     int station = 0, n = 0;
@@ -143,8 +152,8 @@ void readExchangeFile(const std::filesystem::path& path, CurveContext& ctx, bool
         }
         const double depth = in.real();
         in.integer();
-        std::array<double, 35> p{}, y{};  // 1-based point numbers of the file
-        for (int m = 1; m <= 34; ++m) {
+        std::array<double, kCurvePoints + 1> p{}, y{};  // 1-based point numbers of the file
+        for (int m = 1; m <= kCurvePoints; ++m) {
             in.startStatement();
             in.integer();
             p[static_cast<size_t>(m)] = in.real();
@@ -152,22 +161,25 @@ void readExchangeFile(const std::filesystem::path& path, CurveContext& ctx, bool
         }
         PyCurve c;
         c.station = nearestInt(depth / h);
-        c.n = 33;
+        c.n = kJoinedCurvePoints;
         c.flag = 1;
-        for (int j = 1; j <= 17; ++j) {
-            const size_t m = static_cast<size_t>(35 - j);
+        // File points 34 down to 18: the backfill half from its end to the origin.
+        for (int j = 1; j <= kHalfCurvePoints; ++j) {
+            const size_t m = static_cast<size_t>(kCurvePoints + 1 - j);
             c.y[static_cast<size_t>(j - 1)] = -y[m];
             c.p[static_cast<size_t>(j - 1)] = p[m];
         }
-        for (int j = 18; j <= 33; ++j) {
-            const size_t m = static_cast<size_t>(j - 16);
+        // File points 2 to 17: the excavation half past the origin.
+        for (int j = kHalfCurvePoints + 1; j <= kJoinedCurvePoints; ++j) {
+            const size_t m = static_cast<size_t>(j - kHalfCurvePoints + 1);
             c.y[static_cast<size_t>(j - 1)] = y[m];
             c.p[static_cast<size_t>(j - 1)] = -p[m];
         }
-        if (besideUserSets) ctx.plot.ints({c.station, 33});
-        else ctx.plot.generatedCurveDepth(depth);
-        for (int j = 0; j < 33; ++j) ctx.plot.reals({c.y[static_cast<size_t>(j)], c.p[static_cast<size_t>(j)]});
-        for (int j = 0; j < 33; ++j) c.p[static_cast<size_t>(j)] *= h;
+        if (besideUserSets) ctx.plot.ints({c.station, kJoinedCurvePoints});
+        else ctx.plot.generatedCurveDepth(depth, kJoinedCurvePoints);
+        for (int j = 0; j < kJoinedCurvePoints; ++j)
+            ctx.plot.reals({c.y[static_cast<size_t>(j)], c.p[static_cast<size_t>(j)]});
+        for (int j = 0; j < kJoinedCurvePoints; ++j) c.p[static_cast<size_t>(j)] *= h;
         curves.push_back(c);
     }
     set.curves = std::move(curves);

@@ -15,7 +15,7 @@ void ExchangeWriter::header(int curveCount, const std::vector<ExchangeUserSet>& 
     }
 }
 
-void ExchangeWriter::curveHeader(double depth) { out_.rec(" " + freeReal(depth) + " 34"); }
+void ExchangeWriter::curveHeader(double depth) { out_.rec(" " + freeReal(depth) + " " + freeInt(kCurvePoints)); }
 
 void ExchangeWriter::point(int number, double p, double y)
 {
@@ -25,7 +25,9 @@ void ExchangeWriter::point(int number, double p, double y)
 void ExchangeWriter::generated(const GeneratedCurve& c)
 {
     curveHeader(c.depth);
-    for (size_t m = 0; m < 34; ++m) point(m < 17 ? static_cast<int>(m) + 1 : static_cast<int>(m) - 16, c.p[m], c.y[m]);
+    // Each half numbers its points from 1.
+    for (size_t m = 0; m < c.p.size(); ++m)
+        point(static_cast<int>(m % kHalfCurvePoints) + 1, c.p[m], c.y[m]);
 }
 
 }  // namespace orvane::soil

@@ -13,6 +13,11 @@ namespace orvane::soil {
 
 inline constexpr const char* kExchangeFileName = "soildata";
 
+// A generated curve in the file: two halves, each starting at the origin
+// (points 1-17 the excavation side, 18-34 the backfill side).
+inline constexpr int kHalfCurvePoints = 17;
+inline constexpr int kCurvePoints = 2 * kHalfCurvePoints;
+
 // A user curve set as it goes into the exchange file.
 struct ExchangeUserSet {
     int station = 0;
@@ -20,12 +25,11 @@ struct ExchangeUserSet {
     std::vector<double> p;  // p-multiplier applied
 };
 
-// One generated curve: 34 points, two halves of 17 each starting at the origin
-// (points 1-17 the excavation side, 18-34 the backfill side).
+// One generated curve: its kCurvePoints points in file order.
 struct GeneratedCurve {
     double depth = 0;  // below the top of the wall
-    std::array<double, 34> p{};
-    std::array<double, 34> y{};
+    std::array<double, kCurvePoints> p{};
+    std::array<double, kCurvePoints> y{};
 };
 
 class ExchangeWriter {
@@ -36,7 +40,7 @@ public:
     // without its exchange file.
     [[noreturn]] void fail() const { throw io::WriteFailure(out_.path(), out_.error()); }
     void header(int curveCount, const std::vector<ExchangeUserSet>& userSets);
-    void curveHeader(double depth);  // free format: the depth and the count 34
+    void curveHeader(double depth);  // free format: the depth and the count of points
     // The common point form of the generators: I5, 1X, E10.3, 1X, E10.3.
     void point(int number, double p, double y);
     void record(const fortran::Line& line) { out_.rec(line); }

@@ -104,7 +104,7 @@ void writeSoftClayHalf(CurveFramework& f, const CurveProperties& q, const ClayIn
     f.report().rec(Line().x(37).a("Y,").a(u.length).x(13).a("P,").a(u.forcePerLength));
     f.pointLines(h.y, h.p, {'F', 3, 1});
     f.multiplierLine(q.mp, q.my);
-    for (size_t m = 1; m < 17; ++m) {
+    for (size_t m = 1; m < h.y.size(); ++m) {
         if (h.y[m] < kTiny) {
             smallDeflectionWarning(f, h.Ks);
             break;

@@ -31,7 +31,7 @@ ClayHalf softClayHalf(const ClayInput& in)
     h.y[15] = 15 * y50;
     h.y[16] = 20 * y50;
     h.Ks = 0.5 * h.pu * std::pow(y50 / kTiny, f32(2.0 / 3.0)) / y50;
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < h.y.size(); ++m) {
         if (h.y[m] < kTiny) h.p[m] = h.y[m] * h.Ks;
         else h.p[m] = h.y[m] <= 8 * y50 ? 0.5 * h.pu * std::pow(h.y[m] / y50, f32(1.0 / 3.0)) : h.pu;
     }
@@ -67,7 +67,7 @@ ClayHalf stiffClayWithWaterHalf(const ClayInput& in)
     h.y[14] = 14 * ya;
     h.y[15] = 18 * ya;
     h.y[16] = 200 * ya;
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < h.y.size(); ++m) {
         const double y = h.y[m];
         double p;
         if (y <= ya) p = 0.5 * pu * std::sqrt(y / y50);
@@ -94,7 +94,7 @@ ClayHalf stiffClayWithoutWaterHalf(const ClayInput& in)
     h.y[15] = 18 * y50;
     h.y[16] = 20 * y50;
     h.Ks = 0.5 * h.pu * std::pow(y50 / kTiny, 0.75) / y50;
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < h.y.size(); ++m) {
         if (h.y[m] < kTiny) h.p[m] = h.y[m] * h.Ks;
         else h.p[m] = h.y[m] <= y16 ? 0.5 * h.pu * std::pow(h.y[m] / y50, 0.25) : h.pu;
     }

@@ -178,7 +178,7 @@ void CurveFramework::exchangeHeader(double d) { exchange().curveHeader(H() + d -
 
 void CurveFramework::pointLines(const HalfArray& y, const HalfArray& p, const PointForm& form)
 {
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < y.size(); ++m) {
         Line l;
         l.x(21);
         if (form.reportKind == 'E') l.e(20, form.reportDecimals, y[m]).e(20, form.reportDecimals, p[m]);
@@ -191,7 +191,7 @@ void CurveFramework::pointLines(const HalfArray& y, const HalfArray& p, const Po
 void CurveFramework::exchangePoints(const HalfArray& y, const HalfArray& p, const PointForm& form)
 {
     const int between = form.exchangeGapBetween < 0 ? form.exchangeGap : form.exchangeGapBetween;
-    for (size_t m = 0; m < 17; ++m)
+    for (size_t m = 0; m < y.size(); ++m)
         exchange().record(Line().i(5, static_cast<long long>(m + 1)).x(form.exchangeGap).e(10, 3, p[m])
                               .x(between).e(10, 3, y[m]));
 }
@@ -221,7 +221,7 @@ void CurveFramework::unitLine(const std::vector<std::pair<int, std::string>>& co
 
 void applyMultipliers(HalfArray& y, HalfArray& p, double mp, double my, double shift)
 {
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < y.size(); ++m) {
         p[m] = mp * p[m] + shift;
         y[m] = my * y[m];
     }

@@ -15,7 +15,7 @@ namespace orvane::soil {
 
 enum class Side { Excavation, Backfill };
 
-using HalfArray = std::array<double, 17>;
+using HalfArray = std::array<double, kHalfCurvePoints>;
 
 // How the point lines of a generator look in the report and the exchange file.
 struct PointForm {

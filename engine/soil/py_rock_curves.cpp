@@ -17,8 +17,8 @@ StrongRockHalf strongRockHalf(double qu, double b, double gamma, double D, doubl
     h.pult = h.su * b;
     h.y2 = (h.pult - h.p1) / (100 * h.su) + h.y1;
     const double step = h.y2 / 15;
-    for (size_t m = 1; m < 17; ++m) h.y[m] = h.y[m - 1] + step;
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 1; m < h.y.size(); ++m) h.y[m] = h.y[m - 1] + step;
+    for (size_t m = 0; m < h.y.size(); ++m) {
         const double y = h.y[m];
         if (y < h.y1) h.p[m] = mp * h.K * y;
         else if (y < h.y2) h.p[m] = mp * (h.p1 + 100 * h.su * (y - h.y1));
@@ -41,10 +41,10 @@ WeakRockHalf weakRockHalf(const WeakRockInput& in)
     h.Kir = h.kir * in.Er;
     h.yrm = in.krm * in.b;
     h.yA = std::pow(h.pur / (2 * std::pow(h.yrm, 0.25) * h.Kir), f32(4.0 / 3.0));
-    static const double f[17] = {f32(0.0005), f32(0.001), f32(0.003), f32(0.006), f32(0.009), f32(0.02),
+    static const double f[kHalfCurvePoints] = {f32(0.0005), f32(0.001), f32(0.003), f32(0.006), f32(0.009), f32(0.02),
                                  f32(0.04),   f32(0.06),  f32(0.08),  f32(0.1),   0.25,       0.5,
                                  0.75,        1.0,        4.0,        8.0,        12.0};
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < h.y.size(); ++m) {
         const double y = h.yrm * f[m];
         h.y[m] = y;
         h.p[m] = y < h.yA ? h.Kir * y : std::min(0.5 * h.pur * std::pow(y / h.yrm, 0.25), h.pur);

@@ -26,7 +26,7 @@ void frictionGrid(FrictionHalf& h, double stepBeyond)
     const double s = h.ym / 12;
     for (size_t m = 1; m <= 12; ++m) h.y[m] = h.y[m - 1] + s;
     h.y[13] = h.yu;
-    for (size_t m = 14; m < 17; ++m) h.y[m] = h.y[m - 1] + stepBeyond;
+    for (size_t m = 14; m < h.y.size(); ++m) h.y[m] = h.y[m - 1] + stepBeyond;
 }
 
 // The frictional part shared by both soils: A, B, the two resistances, the
@@ -82,7 +82,7 @@ bool hasResistance(const FrictionHalf& h) { return h.pm > 0; }
 
 void resistances(FrictionHalf& h, double (*point)(const FrictionHalf&, double))
 {
-    for (size_t m = 0; m < 17; ++m) {
+    for (size_t m = 0; m < h.y.size(); ++m) {
         const double y = h.y[m];
         if (!hasResistance(h)) h.p[m] = 0;
         else if (y < kTiny) h.p[m] = y * h.ks;
