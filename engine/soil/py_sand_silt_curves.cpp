@@ -68,12 +68,12 @@ double parabolaPoint(const FrictionHalf& h, double y)
 
 double siltPoint(const FrictionHalf& h, double y)
 {
-    if (h.shape == 2) {
+    if (h.shape == SiltShape::LineToStraight) {
         if (y <= h.yi) return h.ks * y;
         if (y <= h.yu) return h.ks * h.yi + h.m * (y - h.yi);
         return h.pu;
     }
-    if (h.shape == 3) return y <= h.yj ? h.ks * y : h.pu;
+    if (h.shape == SiltShape::LineToUltimate) return y <= h.yj ? h.ks * y : h.pu;
     return parabolaPoint(h, y);
 }
 
@@ -163,12 +163,12 @@ FrictionHalf siltHalf(const FrictionInput& in)
     frictionGrid(h, in.b / 2);
     if (hasResistance(h)) {
         parabola(h, in.x, in.b, true);
-        h.shape = 1;
+        h.shape = SiltShape::Parabola;
         if (!(h.yk >= 0 && h.yk < h.ym)) {
             h.yi = (h.pm - h.m * h.ym) / (h.ks - h.m);
             h.yj = h.pu / h.ks;
-            if (h.yi >= h.ym && h.yi < h.yu) h.shape = 2;
-            else if (h.yj >= h.yu) h.shape = 3;
+            if (h.yi >= h.ym && h.yi < h.yu) h.shape = SiltShape::LineToStraight;
+            else if (h.yj >= h.yu) h.shape = SiltShape::LineToUltimate;
         }
     }
     resistances(h, siltPoint);

@@ -42,6 +42,14 @@ struct FrictionInput {
     double b = 0, phi = 0, gamma = 0, c = 0, x = 0, z1 = 0, tableRatio = 0, R = 4, k = 0;
 };
 
+// How a silt curve rises to its ultimate resistance, by where the initial
+// line k_s y leaves it.
+enum class SiltShape {
+    Parabola = 1,        // initial line, parabola, straight line to p_u (the sand construction)
+    LineToStraight = 2,  // initial line to the straight line, then p_u
+    LineToUltimate = 3,  // initial line up to p_u
+};
+
 struct FrictionHalf {
     double A = 0, B = 0;
     double pst = 0, psd = 0, ps = 0;  // frictional resistance
@@ -50,7 +58,7 @@ struct FrictionHalf {
     double pm = 0, ym = 0;            // end of the parabola
     double m = 0, n = 0, C = 0;       // straight-line slope and parabola p = C y^(1/n)
     double ks = 0, yk = 0;            // initial modulus and where the initial line meets the parabola
-    int shape = 1;                    // silt: 1 parabola, 2 initial line to the straight line, 3 initial line to pu
+    SiltShape shape = SiltShape::Parabola;  // silt only
     double yi = 0, yj = 0;            // silt: where the initial line meets the straight line, and pu
     HalfArray y{}, p{};
 };
