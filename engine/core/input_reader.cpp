@@ -20,8 +20,8 @@ ControlLine readControlLine(io::FreeReader& in)
     c.NSDS = in.integer();
     c.NSTIFF = in.integer();
     c.NPYMOD = in.integer();
-    c.earthPressureCode = in.integer();
-    c.pyCode = in.integer();
+    c.earthPressureCode = static_cast<soil::EarthPressureCode>(in.integer());
+    c.pyCode = static_cast<PyCode>(in.integer());
     c.NPYUSER = in.integer();
     c.stageCount = in.integer();
     c.NMEI = in.integer();
@@ -41,10 +41,10 @@ void SetReader::read(SetData& set, StationTables& tables, SoilState& soil)
         readConcentratedLoads(set, tables);
         readSpringsAndTiebacks(set, tables);
         readPyModifications(set);
-        if (set.control.earthPressureCode == 1) readUserPressure(set);
+        if (set.control.userPressure()) readUserPressure(set);
         if (set.generatesEarthPressure() || set.generatesCurves()) readSoilBlock(set, soil.block);
         if (set.generatesEarthPressure()) generateEarthPressure(set, soil);
-        if (set.control.earthPressureCode == 1) addSurcharges(set, soil);
+        if (set.control.userPressure()) addSurcharges(set, soil);
         loadEarthPressure(set, tables);
     } else {
         report_.noEntries();
@@ -342,9 +342,9 @@ void SetReader::addSurcharges(SetData& set, const SoilState& soil)
 
 void SetReader::loadEarthPressure(SetData& set, StationTables& tables)
 {
-    const int code = set.control.earthPressureCode;
-    if (code == 0 || set.pressure.empty()) {
-        if (code == 0) plot_.noEarthPressure();
+    const soil::EarthPressureCode code = set.control.earthPressureCode;
+    if (code == soil::EarthPressureCode::None || set.pressure.empty()) {
+        if (code == soil::EarthPressureCode::None) plot_.noEarthPressure();
         else plot_.earthPressure(set.pressure, pressureStep_);
         return;
     }
@@ -353,7 +353,7 @@ void SetReader::loadEarthPressure(SetData& set, StationTables& tables)
     const double h = set.wall.h;
     const int NI = set.wall.NI;
     const std::vector<PressurePoint>& pts = set.pressure;
-    const double zmax = code == 1 ? pts.back().depth : set.wall.HFREE;
+    const double zmax = code == soil::EarthPressureCode::User ? pts.back().depth : set.wall.HFREE;
     int n = nearestInt(zmax / h);
     if (n > NI + 3) n = NI + 3;  // nothing below the fictitious stations reaches the wall
     double value = 0;

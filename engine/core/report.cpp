@@ -74,8 +74,8 @@ void Report::controlParameters(const ControlLine& c, const WallLine& w)
     };
     param("NO OF POINTS FOR SPECIFIED DEFLECTIONS AND SLOPES  = ", c.NSDS, 2);
     param("NO OF POINTS FOR WALL STIFFNESS AND LOAD DATA      = ", c.NSTIFF, 2);
-    param("GENERATE EARTH PRESSURE INTERNALLY                 = ", c.earthPressureCode >= 2 ? 1 : 0, 2);
-    param("GENERATE SOIL RESISTANCE (P-Y) CURVES INTERNALLY   = ", c.pyCode == 2 ? 1 : 0, 2);
+    param("GENERATE EARTH PRESSURE INTERNALLY                 = ", c.generatesEarthPressure() ? 1 : 0, 2);
+    param("GENERATE SOIL RESISTANCE (P-Y) CURVES INTERNALLY   = ", c.generatesCurves() ? 1 : 0, 2);
     param("NO OF P-Y MODIFICATION FACTORS FOR GEN. P-Y CURVES = ", c.NPYMOD, 2);
     param("NO OF USER-SPECIFIED SOIL RESISTANCE (P-Y) CURVES  = ", c.NPYUSER, 2);
     param("NUMBER OF INCREMENTS                               = ", w.NI, 3);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "soil/soil_input.hpp"
 
 namespace orvane::engine {
 
@@ -22,17 +23,28 @@ inline constexpr int kMaxPressurePoints = 2000;
 inline constexpr int kEndMarker = 0;
 inline constexpr int kLongTermMarker = 9;
 
+// The p-y code of a set's control line, stored as read.
+enum class PyCode : int {
+    None = 0,
+    UserCurves = 1,  // the user's curve sets only
+    Generated = 2,   // generated from the soil layers (beside any user sets)
+};
+
 struct ControlLine {
     int units = 0;
     int NSDS = 0;     // restraint lines
     int NSTIFF = 0;   // stiffness lines
     int NPYMOD = 0;   // p-y modification lines
-    int earthPressureCode = 0;
-    int pyCode = 0;
+    soil::EarthPressureCode earthPressureCode = soil::EarthPressureCode::None;
+    PyCode pyCode = PyCode::None;
     int NPYUSER = 0;  // user p-y curve sets
     int stageCount = 0;
     int NMEI = 0;     // moment-EI sets
     int NTIE = 0;     // tiebacks
+
+    bool generatesEarthPressure() const { return soil::isGenerated(earthPressureCode); }
+    bool userPressure() const { return earthPressureCode == soil::EarthPressureCode::User; }
+    bool generatesCurves() const { return pyCode == PyCode::Generated; }
 };
 
 struct WallLine {
@@ -105,8 +117,8 @@ struct SetData {
     std::vector<PyCurve> curves;
     std::vector<MeiSet> mei;
 
-    bool generatesEarthPressure() const { return control.earthPressureCode >= 2; }
-    bool generatesCurves() const { return control.pyCode == 2; }
+    bool generatesEarthPressure() const { return control.generatesEarthPressure(); }
+    bool generatesCurves() const { return control.generatesCurves(); }
 };
 
 }  // namespace orvane::engine

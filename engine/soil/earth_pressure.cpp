@@ -32,7 +32,7 @@ void checkInput(const EarthPressureInput& input)
     if (input.block == nullptr || !input.block->present)
         throw InputRejected("ERROR -- GENERATED EARTH PRESSURE NEEDS THE SOIL DATA");
     if (input.block->layers.size() > static_cast<size_t>(kMaxInputLayers)) throw InputRejected(kStorageExceeded);
-    if (input.code == 3 && input.supportCount < 1)
+    if (input.code == EarthPressureCode::Trapezoidal && input.supportCount < 1)
         throw InputRejected("ERROR -- THE TRAPEZOIDAL EARTH-PRESSURE DISTRIBUTION NEEDS AT LEAST ONE SUPPORT");
     if (!input.block->surcharges.empty()) requireSurchargeHeight(surchargeHeight(input));
 }
@@ -83,7 +83,7 @@ PressureDistribution distribution(SoilProfile& profile, const EarthPressureInput
     c.surcharges = &input.block->surcharges;
     c.surchargeHeight = surchargeHeight(input);
     PressureDistribution d = computedDistribution(profile, c);
-    if (input.code == 3) {
+    if (input.code == EarthPressureCode::Trapezoidal) {
         const Supports supports{input.supportCount, input.firstSupportDepth, input.lastSupportDepth};
         redistributeTrapezoid(d, wall.freeHeight, supports);
     }

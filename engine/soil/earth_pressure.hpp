@@ -16,7 +16,7 @@ inline constexpr const char* kPressureFileName = "tavrel.001";
 
 struct EarthPressureInput {
     const SoilBlock* block = nullptr;
-    int code = 2;                  // 2 triangular, 3 trapezoidal
+    EarthPressureCode code = EarthPressureCode::Triangular;
     int units = 1;                 // 1 English, 2 SI, other: no units
     double wallLength = 0;         // NI * h
     double freeHeight = 0;         // of the control data; used when the package has not run
