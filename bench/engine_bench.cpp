@@ -4,7 +4,6 @@
 // size on p-y curves generated from ten soil layers in two sets.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "bench_jobs.hpp"
 #include "core/engine_api.hpp"
 #include "core/solver.hpp"
+#include "model/TTempFolder.hpp"
 
 namespace fs = std::filesystem;
 
@@ -25,23 +25,20 @@ using orvane::bench::generatedJob;
 using orvane::bench::linearJob;
 using orvane::bench::nonlinearJob;
 
+// The data file and the control file of a job in a private folder.
 class JobFolder {
 public:
     explicit JobFolder(const std::string& data)
     {
-        dir_ = fs::temp_directory_path() / ("orvane-bench-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        fs::create_directories(dir_);
-        std::ofstream(dir_ / "wall.ov5d", std::ios::binary) << data;
-        std::ofstream(dir_ / "names.dat", std::ios::binary)
-            << "2015.5.8\r\n\r\n, \r\n0\r\n" << (dir_ / "wall.ov5d").string() << "\r\n" << (dir_ / "wall.ov5o").string()
-            << "\r\n" << (dir_ / "wall.ov5p").string() << "\r\n" << (dir_ / "wall.ov5r").string() << "\r\n";
+        std::ofstream(dir() / "wall.ov5d", std::ios::binary) << data;
+        std::ofstream(dir() / "names.dat", std::ios::binary)
+            << "2015.5.8\r\n\r\n, \r\n0\r\n" << (dir() / "wall.ov5d").string() << "\r\n" << (dir() / "wall.ov5o").string()
+            << "\r\n" << (dir() / "wall.ov5p").string() << "\r\n" << (dir() / "wall.ov5r").string() << "\r\n";
     }
-    ~JobFolder() { fs::remove_all(dir_); }
-    const fs::path& dir() const { return dir_; }
+    const fs::path& dir() const { return folder_.path(); }
 
 private:
-    static inline int counter_ = 0;
-    fs::path dir_;
+    orvane::TTempFolder folder_{"orvane-bench", "bench folder"};
 };
 
 void runJobs(benchmark::State& state, const std::string& data)

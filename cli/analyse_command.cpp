@@ -18,10 +18,10 @@
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
 #include "model/TRunCommand.hpp"
-#include "model/TRunFolder.hpp"
 #include "model/TRunSummary.hpp"
 #include "model/TRunWarnings.hpp"
 #include "model/TStageFiles.hpp"
+#include "model/TTempFolder.hpp"
 #include "summary.hpp"
 
 namespace fs = std::filesystem;
@@ -102,7 +102,7 @@ void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
 std::vector<TRunWarning> findingsOf(TProject& project, const fs::path& data)
 {
     if (project.data().StageCount <= 1) return TRunWarnings::of(project);
-    const TRunFolder folder;
+    const TTempFolder folder;
     const fs::path copy = folder.path() / data.filename();
     fs::copy_file(data, copy);
     TStageFiles::split(copy, project.data().StageCount, TTextFile::Target::RunFolder);

@@ -7,7 +7,7 @@
 #include "model/TProject.hpp"
 #include "model/TProjectCheck.hpp"
 #include "model/TProjectFiles.hpp"
-#include "model/TRunFolder.hpp"
+#include "model/TTempFolder.hpp"
 #include "model/TWorkingFolder.hpp"
 
 #include "core/job_entry.h"
@@ -112,7 +112,7 @@ struct TRunCommand::Held {
     // Run folders of finished runs, cleared, for the next runs: a batch
     // spares the file system a folder made and removed per job.
     std::mutex foldersMutex;
-    std::vector<std::unique_ptr<TRunFolder>> idleFolders;  // declared last: removed before the library goes
+    std::vector<std::unique_ptr<TTempFolder>> idleFolders;  // declared last: removed before the library goes
 };
 
 namespace {
@@ -121,7 +121,7 @@ namespace {
 // of an earlier run, handed back when the run ends.
 class FolderLease {
 public:
-    FolderLease(std::mutex* mutex, std::vector<std::unique_ptr<TRunFolder>>* idle) : mutex_(mutex), idle_(idle)
+    FolderLease(std::mutex* mutex, std::vector<std::unique_ptr<TTempFolder>>* idle) : mutex_(mutex), idle_(idle)
     {
         if (idle_) {
             const std::lock_guard<std::mutex> lock(*mutex_);
@@ -130,7 +130,7 @@ public:
                 idle_->pop_back();
             }
         }
-        if (!folder_) folder_ = std::make_unique<TRunFolder>();
+        if (!folder_) folder_ = std::make_unique<TTempFolder>();
     }
     ~FolderLease()
     {
@@ -147,8 +147,8 @@ public:
 
 private:
     std::mutex* mutex_;
-    std::vector<std::unique_ptr<TRunFolder>>* idle_;
-    std::unique_ptr<TRunFolder> folder_;
+    std::vector<std::unique_ptr<TTempFolder>>* idle_;
+    std::unique_ptr<TTempFolder> folder_;
 };
 
 }  // namespace

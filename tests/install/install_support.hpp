@@ -3,6 +3,7 @@
 // temporary folders outside the build tree.
 
 #include "../support/command_run.hpp"
+#include "model/TTempFolder.hpp"
 
 #include <algorithm>
 #include <cstdlib>
@@ -28,25 +29,9 @@ inline std::string readText(const std::filesystem::path& p)
 }
 
 // A fresh folder in the system's temporary folder, removed with the object.
-class TempDir {
+class TempDir : public orvane::TTempFolder {
 public:
-    explicit TempDir(const char* name = "orvane-install")
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
-        if (mkdtemp(pattern.data())) dir_ = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return dir_; }
-
-private:
-    std::filesystem::path dir_;
+    explicit TempDir(const char* name = "orvane-install") : TTempFolder(name, "test folder") {}
 };
 
 // True when p lies inside folder (both made absolute and normal).

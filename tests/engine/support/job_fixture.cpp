@@ -1,9 +1,6 @@
 #include "job_fixture.hpp"
 
-#include <unistd.h>
-
 #include <array>
-#include <atomic>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -50,21 +47,6 @@ std::tm fixedTime()
     t.tm_min = 30;
     t.tm_sec = 5;
     return t;
-}
-
-JobFolder::JobFolder()
-{
-    static std::atomic<int> counter{0};
-    dir_ = std::filesystem::temp_directory_path() /
-           ("orvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-}
-
-JobFolder::~JobFolder()
-{
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
 }
 
 void JobFolder::write(const std::string& dataText, const std::string& controlName)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/engine_api.hpp"
+#include "model/TTempFolder.hpp"
 
 namespace orvane::test {
 
@@ -19,11 +20,6 @@ std::tm fixedTime();
 
 class JobFolder {
 public:
-    JobFolder();
-    ~JobFolder();
-    JobFolder(const JobFolder&) = delete;
-    JobFolder& operator=(const JobFolder&) = delete;
-
     const std::filesystem::path& dir() const { return dir_; }
     std::filesystem::path data() const { return dir_ / "wall.ov5d"; }
 
@@ -37,7 +33,8 @@ public:
     std::string notes() const { return readFile(dir_ / "wall.ov5r"); }
 
 private:
-    std::filesystem::path dir_;
+    TTempFolder folder_{"orvane-test", "test folder"};
+    std::filesystem::path dir_ = folder_.path();
 };
 
 // Numbers of a free-format text, in order.

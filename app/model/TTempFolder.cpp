@@ -1,4 +1,4 @@
-#include "model/TRunFolder.hpp"
+#include "model/TTempFolder.hpp"
 
 #include "model/EWriteError.hpp"
 
@@ -9,17 +9,17 @@
 
 namespace orvane {
 
-TRunFolder::TRunFolder()
+TTempFolder::TTempFolder(std::string_view prefix, std::string_view what)
 {
     std::error_code error;
     const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    std::string name = ((error ? std::filesystem::path("/tmp") : base) / "orvane-run-XXXXXX").string();
+    std::string name = ((error ? std::filesystem::path("/tmp") : base) / (std::string(prefix) + "-XXXXXX")).string();
     if (!::mkdtemp(name.data()))
-        throw EWriteError("Cannot create a run folder in \"" + base.string() + "\": " + std::strerror(errno));
+        throw EWriteError("Cannot create a " + std::string(what) + " in \"" + base.string() + "\": " + std::strerror(errno));
     path_ = name;
 }
 
-bool TRunFolder::clear() const
+bool TTempFolder::clear() const
 {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(path_, error)) {
@@ -29,7 +29,7 @@ bool TRunFolder::clear() const
     return !error && std::filesystem::is_empty(path_, error) && !error;
 }
 
-TRunFolder::~TRunFolder()
+TTempFolder::~TTempFolder()
 {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
