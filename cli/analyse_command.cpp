@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <cstdint>
 #include <filesystem>
 #include <iostream>
 #include <mutex>
@@ -24,31 +23,42 @@
 #include "model/TTempFolder.hpp"
 #include "summary.hpp"
 
+#include "core/result_word.hpp"
+
 namespace fs = std::filesystem;
 
 namespace orvane::cli {
 namespace {
 
-const char* resultText(int32_t r)
+using engine::ResultWord;
+
+// The words of a job the engine ran to one of its endings or refused. The
+// run command tells a failure of the files itself: those kinds come here
+// only if it lets one through.
+const char* resultText(ResultWord r)
 {
     switch (r) {
-    case 0: return "completed";
-    case 1: return "refused: the engine library does not match this program (interface number)";
-    case 2: return "ended on an input error";
-    case 3: return "stopped by the soil package";
-    default: return "ended with an unknown result";
+    case ResultWord::Completed: return "completed";
+    case ResultWord::Refused: return "refused: the engine library does not match this program (interface number)";
+    case ResultWord::InputError: return "ended on an input error";
+    case ResultWord::SoilStop: return "stopped by the soil package";
+    case ResultWord::FilesNotOpened:
+    case ResultWord::WriteFailed: break;
     }
+    return "ended with an unknown result";
 }
 
-const char* outcomeName(int32_t r)
+const char* outcomeName(ResultWord r)
 {
     switch (r) {
-    case 0: return "completed";
-    case 1: return "refused";
-    case 2: return "input-error";
-    case 3: return "soil-stop";
-    default: return "files-failed";
+    case ResultWord::Completed: return "completed";
+    case ResultWord::Refused: return "refused";
+    case ResultWord::InputError: return "input-error";
+    case ResultWord::SoilStop: return "soil-stop";
+    case ResultWord::FilesNotOpened:
+    case ResultWord::WriteFailed: break;
     }
+    return "files-failed";
 }
 
 const char* outcomeName(TRunResult r)
@@ -72,10 +82,11 @@ const char* outcomeName(TRunResult r)
 // earlier run left.
 void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
 {
-    const int32_t word = outcome.engineResult;
-    s.outcome = outcomeName(word);
-    s.message = std::string("job ") + resultText(word);
-    if (word == 1) return;  // refused: the engine touched no file
+    // The run command ends a job as run or refused only on a word that is its kind alone.
+    const ResultWord kind = engine::kindOf(outcome.engineResult);
+    s.outcome = outcomeName(kind);
+    s.message = std::string("job ") + resultText(kind);
+    if (kind == ResultWord::Refused) return;  // the engine touched no file
     TRunSummary summary = TRunSummary::ofFiles(data, outcome);
     if (summary.report.empty()) {
         s.outcome = "files-failed";

@@ -11,6 +11,7 @@
 #include "model/TWorkingFolder.hpp"
 
 #include "core/job_entry.h"
+#include "core/result_word.hpp"
 
 #include <atomic>
 #include <cstring>
@@ -21,6 +22,10 @@
 namespace orvane {
 
 namespace {
+
+using engine::JobFile;
+using engine::ResultWord;
+using engine::toWord;
 
 using EntryPoint = int32_t (*)(int32_t);
 
@@ -87,17 +92,19 @@ void onMessage(void* context, const char* text)
     }
 }
 
-// Words above 4 say which kind in the low byte; kind 5 is a file written
-// short, with the file in bits 8-15 and the system's error number in bits 16-30.
+// A failed word names its kind in the low byte; a write failure also names
+// the file written short and the system's error number.
 std::string wordText(int32_t word, const std::filesystem::path& dataFile)
 {
-    if (word == 4) return "The engine could not read its control file or open its files";
-    if ((word & 0xff) != 5) return "The engine ended with result " + std::to_string(word);
-    const std::string reason = std::strerror(word >> 16 & 0x7fff);
-    switch (word >> 8 & 0xff) {
-    case 1: return "The report " + TControlFile::report(dataFile).string() + " could not be written: " + reason;
-    case 2: return "The plot-data file " + TControlFile::plotData(dataFile).string() + " could not be written: " + reason;
-    case 3: return "The run notes " + TControlFile::runNotes(dataFile).string() + " could not be written: " + reason;
+    if (word == toWord(ResultWord::FilesNotOpened)) return "The engine could not read its control file or open its files";
+    if (engine::kindOf(word) != ResultWord::WriteFailed) return "The engine ended with result " + std::to_string(word);
+    const std::string reason = std::strerror(engine::wordError(word));
+    switch (engine::wordFile(word)) {
+    case JobFile::Report: return "The report " + TControlFile::report(dataFile).string() + " could not be written: " + reason;
+    case JobFile::PlotData:
+        return "The plot-data file " + TControlFile::plotData(dataFile).string() + " could not be written: " + reason;
+    case JobFile::RunNotes:
+        return "The run notes " + TControlFile::runNotes(dataFile).string() + " could not be written: " + reason;
     default: return "A file of the analysis could not be written: " + reason;
     }
 }
@@ -223,17 +230,19 @@ TRunOutcome TRunCommand::call(const std::filesystem::path& dataFile) const
     perRun.close();
     if (!result.hasSets) result.sets.clear();
 
+    // A word is an ending of the job only when it is one of these kinds
+    // alone; any other, whatever its low byte, is a failure of its files.
     switch (result.engineResult) {
-    case 1:
+    case toWord(ResultWord::Refused):
         result.result = TRunResult::Refused;
         result.message =
             "Computations can not be performed. Executable files are not consistent.\r"
             "You may need to reinstall the program.\r"
             "If the problem persists, please contact Tarquin technical support.";
         return result;
-    case 0:
-    case 2:  // an input error: the report names it
-    case 3:  // a stop of the soil package: the report says why
+    case toWord(ResultWord::Completed):
+    case toWord(ResultWord::InputError):  // the report names it
+    case toWord(ResultWord::SoilStop):    // the report says why
         break;
     default:
         // Nothing the files hold can be trusted as this run's.

@@ -6,6 +6,8 @@
 #include "model/TRealFormat.hpp"
 #include "model/TUnits.hpp"
 
+#include "core/result_word.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -18,9 +20,9 @@ namespace orvane {
 
 namespace {
 
-// Result words of the engine's entry.
-constexpr int32_t kInputError = 2;
-constexpr int32_t kSoilStop = 3;
+// The plain words of the engine's entry for a job that ended on its input or the soil package.
+constexpr int32_t kInputError = engine::toWord(engine::ResultWord::InputError);
+constexpr int32_t kSoilStop = engine::toWord(engine::ResultWord::SoilStop);
 
 const char* const kExceeded = "MAX ALLOWABLE DEFLECTION EXCEEDED";
 const char* const kNotClosed = "SOLUTION NOT CLOSED WITHIN SPECIFIED'TOLERANCE";
