@@ -21,7 +21,7 @@ int runConvert(const std::string& fromArg, const std::string& toArg, const std::
     if (layoutName) {
         layout = TLayouts::byName(*layoutName);
         if (!layout) {
-            std::cerr << "unknown layout " << *layoutName << " (known: 2015, 2013, 3.0, 2.0)\n";
+            std::cerr << "unknown layout " << *layoutName << " (known: " << TLayouts::names(", ", ", ") << ")\n";
             return 2;
         }
     }

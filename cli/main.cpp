@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "model/TLayout.hpp"
+
 #include "analyse_command.hpp"
 #include "convert_command.hpp"
 #include "draw_entry.hpp"
@@ -58,7 +60,7 @@ void addOptions(CLI::App& app, CommandLine& c)
     app.add_flag("--json", c.analyse.json, "print the summary as one JSON document");
     app.add_option("--convert", c.convert, "OLD NEW: rewrite a data file of any layout in the current one")
         ->expected(2);
-    app.add_option("--layout", c.layout, "layout of OLD for --convert: 2015, 2013, 3.0 or 2.0");
+    app.add_option("--layout", c.layout, "layout of OLD for --convert: " + orvane::TLayouts::names(", ", " or "));
     app.add_option("--graphs", c.graphs, "FILE.ov5d: print the graphs of an analysed project as JSON");
     app.add_option("--picture", c.picture, "GRAPH FILE.ov5d OUT: draw a graph into a picture (.bmp .png .pdf .svg)")
         ->expected(3);
@@ -75,20 +77,22 @@ void addOptions(CLI::App& app, CommandLine& c)
                  "--picture with the wall in the soil strip (the window's Show Wall Geometry)");
 }
 
-const char* const kUsage =
-    "usage: orvane-run [-j N] [--json] FILE.ov5d [FILE.ov5d ...]\n"
-    "       orvane-run --convert OLD NEW [--layout 2015|2013|3.0|2.0]\n"
-    "       orvane-run --graphs FILE.ov5d\n"
-    "       orvane-run --picture GRAPH FILE.ov5d OUT [--width IN] [--height IN] [--ppi N]\n"
-    "                  [--soil-layer [--wall-geometry]]\n"
-    "       orvane-run --export-xlsx FILE.ov5d OUT.xlsx [--plots LIST]\n"
-    "       orvane-run --side-view FILE.ov5d OUT [--width PX] [--height PX]\n"
-    "       orvane-run --view-3d FILE.ov5d OUT.png [--width PX] [--height PX] [--factor F]\n"
-    "       orvane-run --help | --version\n";
+std::string usage()
+{
+    return "usage: orvane-run [-j N] [--json] FILE.ov5d [FILE.ov5d ...]\n"
+           "       orvane-run --convert OLD NEW [--layout " + orvane::TLayouts::names("|", "|") + "]\n"
+           "       orvane-run --graphs FILE.ov5d\n"
+           "       orvane-run --picture GRAPH FILE.ov5d OUT [--width IN] [--height IN] [--ppi N]\n"
+           "                  [--soil-layer [--wall-geometry]]\n"
+           "       orvane-run --export-xlsx FILE.ov5d OUT.xlsx [--plots LIST]\n"
+           "       orvane-run --side-view FILE.ov5d OUT [--width PX] [--height PX]\n"
+           "       orvane-run --view-3d FILE.ov5d OUT.png [--width PX] [--height PX] [--factor F]\n"
+           "       orvane-run --help | --version\n";
+}
 
 int usageError(const std::string& message)
 {
-    std::cerr << "orvane-run: " << message << "\n" << kUsage;
+    std::cerr << "orvane-run: " << message << "\n" << usage();
     return 2;
 }
 
