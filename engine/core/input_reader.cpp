@@ -257,7 +257,7 @@ void SetReader::readSoilBlock(SetData& set, soil::SoilBlock& soilBlock)
 
     in_.startStatement();
     const int surcharges = in_.integer();
-    const double scale = set.control.units == 2 ? 1.0 / 1000.0 : 1.0;
+    const double scale = set.control.units == io::kSiUnits ? 1.0 / 1000.0 : 1.0;  // mm to m
     for (int k = 0; k < surcharges; ++k) {
         in_.startStatement();
         soil::Surcharge s;
@@ -323,8 +323,8 @@ void SetReader::generateEarthPressure(SetData& set, SoilState& soil)
         p.surcharge *= width;
         set.pressure.push_back(p);
     }
-    if (count > 50 && set.control.units == 1) pressureStep_ = 6;
-    if (count > 50 && set.control.units == 2) pressureStep_ = 4;
+    if (count > 50 && set.control.units == io::kEnglishUnits) pressureStep_ = 6;
+    if (count > 50 && set.control.units == io::kSiUnits) pressureStep_ = 4;
     report_.pressureTable(set.pressure, pressureStep_);
 }
 

@@ -5,13 +5,14 @@
 #include "core/numbers.hpp"
 #include "io/input_error.hpp"
 #include "io/single.hpp"
+#include "io/unit_labels.hpp"
 
 namespace orvane::engine {
 
 TiebackRecord tiebackRecord(const TiebackLine& t, int units, double h, double Wa)
 {
     // Depth, spacing and unbonded length come in feet in English units.
-    const double feet = units == 1 ? 12.0 : 1.0;
+    const double feet = units == io::kEnglishUnits ? 12.0 : 1.0;
     const double spacing = t.spacing * feet;
     const double length = t.unbondedLength * feet;
     if (!(spacing > 0) || !(length > 0))

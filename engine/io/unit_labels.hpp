@@ -5,6 +5,11 @@
 
 namespace orvane::io {
 
+// The unit code of a set's control line. It is kept as read and printed as
+// such; a code that names neither system is a consistent system of its own.
+inline constexpr int kEnglishUnits = 1;  // pounds and inches
+inline constexpr int kSiUnits = 2;       // kN and metres
+
 struct UnitLabels {
     std::string L3, F4, L2, F3;
 
@@ -12,11 +17,11 @@ struct UnitLabels {
     static UnitLabels english() { return {" IN", " LBS", "IN", "LBS"}; }
     static UnitLabels si() { return {"  M", "  KN", " M", " KN"}; }
 
-    // Code 1 English, 2 SI; any other code keeps the current selection.
+    // Any other code keeps the current selection.
     void select(int unitCode)
     {
-        if (unitCode == 1) *this = english();
-        else if (unitCode == 2) *this = si();
+        if (unitCode == kEnglishUnits) *this = english();
+        else if (unitCode == kSiUnits) *this = si();
     }
 };
 

@@ -54,8 +54,8 @@ void EarthPressureReport::surchargeInformation(const SoilBlock& block)
 void EarthPressureReport::soilInformation(const SoilProfile& profile)
 {
     io::banner(out_, "*                SOIL INFORMATION                *");
-    if (units_ == 1 || units_ == 2) {
-        const bool si = units_ == 2;
+    if (units_ == io::kEnglishUnits || units_ == io::kSiUnits) {
+        const bool si = units_ == io::kSiUnits;
         out_.rec(Line().x(36).a("TOTAL UNIT"));
         out_.rec(Line().x(6).a("LAYER THICKNESS COHESION  PHI   WEIGHT   DRAINED  ZTOP"));
         out_.rec(Line().x(7).a(8, "NO.").a(9, si ? "M " : "IN").a(8, si ? "kPa" : "PSI").a(7, "DEG")

@@ -12,7 +12,7 @@ namespace orvane::soil {
 
 namespace {
 
-double pointsIn(double length, int units) { return std::round(units == 2 ? 20 * length : length); }
+double pointsIn(double length, int units) { return std::round(units == io::kSiUnits ? 20 * length : length); }
 
 // Pressure below the top of a layer: p = 2 K1 z + K0; S is the part of the
 // uniform surface pressure, which counts as surcharge rather than soil.
@@ -90,7 +90,7 @@ void PointGenerator::addPoint(const WorkingLayer& w, bool aboveExcavation, const
     if (pt.p < f32(1.0E-5)) pt.p = j * f32(1.0E-12);
     if (pt.p1 < f32(1.0E-5)) pt.p1 = j * f32(1.0E-12);
     // One point per length unit (twenty per metre in SI) makes the sum an area.
-    if (aboveExcavation) d_.activeForce += (previousP_ + pt.p) / 2 / (c_.units == 2 ? 20 : 1);
+    if (aboveExcavation) d_.activeForce += (previousP_ + pt.p) / 2 / (c_.units == io::kSiUnits ? 20 : 1);
     previousP_ = pt.p;
     pt.p2 += line.S;
     pt.p1 -= line.S;

@@ -6,6 +6,7 @@
 #include "io/banner.hpp"
 #include "io/single.hpp"
 #include "soil/py_curve_generators.hpp"
+#include "soil/soil_constants.hpp"
 #include "soil/soil_stop.hpp"
 
 namespace orvane::soil {
@@ -30,7 +31,7 @@ GenerationSetup buildGenerationSetup(const PyGenerationInput& input)
     s.H = block.wall.freeHeight;
     s.Wa = block.wall.activeWidth;
     s.Wp = block.wall.resistanceWidth;
-    s.waterUnitWeight = input.units == 2 ? f32(9.81) : f32(0.036);
+    s.waterUnitWeight = waterUnitWeight(input.units);
     const double WTb = block.wall.waterBackfill;
     // Curves reach two increments below the tip, so the soil is cut there.
     const double cut = input.NI * input.h + 2 * input.h - s.H;
@@ -63,7 +64,7 @@ GenerationSetup buildGenerationSetup(const PyGenerationInput& input)
         layerTop = layerBottom;
     }
 
-    const double eps = input.units == 2 ? f32(0.01) : f32(0.1);
+    const double eps = input.units == io::kSiUnits ? f32(0.01) : f32(0.1);
     const double radians = f32(3.1416) / 180.0;
     for (const PyLayer& L : s.layers) {
         const double t = L.bottom - L.top;

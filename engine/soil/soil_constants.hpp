@@ -3,6 +3,7 @@
 // the engine they act as single-precision values.
 
 #include "io/single.hpp"
+#include "io/unit_labels.hpp"
 
 namespace orvane::soil {
 
@@ -12,6 +13,6 @@ inline constexpr double kDepthTolerance = f32(1.0E-5);
 inline constexpr double kDegreesPerRadian = f32(57.2958);
 
 // Unit weight of water: 9.81 kN/m^3 in SI units, 0.036 lb/in^3 otherwise.
-constexpr double waterUnitWeight(int unitCode) { return unitCode == 2 ? f32(9.81) : f32(0.036); }
+constexpr double waterUnitWeight(int unitCode) { return unitCode == io::kSiUnits ? f32(9.81) : f32(0.036); }
 
 }  // namespace orvane::soil

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "io/unit_labels.hpp"
+
 namespace orvane::soil {
 
 struct SoilLabels {
@@ -16,8 +18,8 @@ struct SoilLabels {
 
     static SoilLabels forUnits(int unitCode)
     {
-        if (unitCode == 1) return {"IN", "LBS", "LBS/IN", "PSI", "PCI"};
-        if (unitCode == 2) return {"M", "kN", "kN/M", "kPa", "kN/M^3"};
+        if (unitCode == io::kEnglishUnits) return {"IN", "LBS", "LBS/IN", "PSI", "PCI"};
+        if (unitCode == io::kSiUnits) return {"M", "kN", "kN/M", "kPa", "kN/M^3"};
         return {"L", "F", "F/L", "F/L^2", "F/L^3"};
     }
 };
