@@ -175,11 +175,7 @@ QString TMainWindow::tableKey(const TGridTable& table)
 template <class Command>
 void TMainWindow::guarded(Command command)
 {
-    try {
-        command();
-    } catch (const std::exception& e) {
-        TMessages::warning(this, text(e.what()));
-    }
+    TMessages::guarded(this, command);
     updateCommands();
 }
 
@@ -940,12 +936,7 @@ void TMainWindow::openFromCommandLine(const QString& argument)
 bool TMainWindow::save()
 {
     if (TProjectFiles::needsName(project_)) return saveAs();
-    try {
-        TProjectFiles::save(project_);
-    } catch (const std::exception& e) {
-        TMessages::warning(this, text(e.what()));
-        return false;
-    }
+    if (!TMessages::guarded(this, [this] { TProjectFiles::save(project_); })) return false;
     refreshChildren();
     updateCommands();
     return true;
@@ -965,10 +956,7 @@ bool TMainWindow::saveAs()
     if (choice.path.isEmpty()) return false;
     QString path = QFileInfo(choice.path).absoluteFilePath();
     if (QFileInfo(path).suffix().isEmpty()) path += text(std::string(kDataExtension));
-    try {
-        TProjectFiles::saveAs(project_, path.toStdString());
-    } catch (const std::exception& e) {
-        TMessages::warning(this, text(e.what()));
+    if (!TMessages::guarded(this, [this, &path] { TProjectFiles::saveAs(project_, path.toStdString()); })) {
         updateTitle();
         return false;
     }

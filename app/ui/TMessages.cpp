@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <exception>
+
 namespace orvane {
 
 namespace {
@@ -25,6 +27,17 @@ QString TMessages::lines(const QString& text)
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
+}
+
+bool TMessages::guarded(QWidget* parent, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        warning(parent, QString::fromStdString(e.what()));
+        return false;
+    }
 }
 
 void TMessages::information(QWidget* parent, const QString& text)

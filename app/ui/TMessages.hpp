@@ -26,6 +26,11 @@ public:
     // Yes, No or Cancel.
     static Answer questionWithCancel(QWidget* parent, const QString& text);
 
+    // Runs one user action at the edge of the program: an exception it throws
+    // is shown as a warning over `parent` and goes no further (never into Qt's
+    // event loop). True when the action ran through.
+    static bool guarded(QWidget* parent, const std::function<void()>& action);
+
     static void setPresenter(Presenter presenter);
     static QString caption() { return QStringLiteral("ORVANE 2015"); }
     // CR and CR LF line ends become LF.

@@ -172,16 +172,14 @@ template <class Change>
 void TTableWindow::changeRows(Change change)
 {
     if (!commitPending()) return;
-    try {
+    const bool changed = TMessages::guarded(this, [&] {
         const int row = change();
         refresh();
         const int column = grid_->currentIndex().isValid() ? grid_->currentIndex().column() : 0;
         grid_->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), column));
         grid_->scrollTo(grid_->currentIndex());
-    } catch (const std::exception& e) {
-        TMessages::warning(this, QString::fromStdString(e.what()));
-        refresh();
-    }
+    });
+    if (!changed) refresh();
 }
 
 void TTableWindow::addRow()
@@ -213,11 +211,7 @@ void TTableWindow::deleteRow()
 void TTableWindow::readFromFile()
 {
     if (!chartTable_ || !commitPending()) return;
-    try {
-        chartTable_->importFromFile(fileName_->text().toStdString());
-    } catch (const std::exception& e) {
-        TMessages::warning(this, QString::fromStdString(e.what()));
-    }
+    TMessages::guarded(this, [this] { chartTable_->importFromFile(fileName_->text().toStdString()); });
     refresh();
 }
 
@@ -229,11 +223,7 @@ void TTableWindow::pasteFromClipboard()
         TMessages::information(this, QStringLiteral("There is no text on the Clipboard"));
         return;
     }
-    try {
-        chartTable_->importFromText(text.toStdString());
-    } catch (const std::exception& e) {
-        TMessages::warning(this, QString::fromStdString(e.what()));
-    }
+    TMessages::guarded(this, [this, &text] { chartTable_->importFromText(text.toStdString()); });
     refresh();
 }
 

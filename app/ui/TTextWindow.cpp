@@ -101,13 +101,11 @@ bool TTextWindow::isModified() const
 
 void TTextWindow::reload()
 {
-    try {
+    TMessages::guarded(this, [this] {
         QStringList lines;
         for (const std::string& line : TTextFile::readLines(path_.toStdString())) lines << QString::fromStdString(line);
         text_->setPlainText(lines.join(QLatin1Char('\n')));
-    } catch (const std::exception& e) {
-        TMessages::warning(this, QString::fromStdString(e.what()));
-    }
+    });
     text_->document()->setModified(false);
 }
 
@@ -116,12 +114,8 @@ bool TTextWindow::save()
     QString text = text_->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (!text.isEmpty()) text += QStringLiteral("\r\n");
-    try {
-        TTextFile::write(path_.toStdString(), text.toStdString());
-    } catch (const std::exception& e) {
-        TMessages::warning(this, QString::fromStdString(e.what()));
+    if (!TMessages::guarded(this, [this, &text] { TTextFile::write(path_.toStdString(), text.toStdString()); }))
         return false;
-    }
     text_->document()->setModified(false);
     return true;
 }
