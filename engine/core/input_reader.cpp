@@ -83,25 +83,28 @@ void SetReader::readRestraints(SetData& set, StationTables& tables)
     int previous = -1;
     for (int k = 0; k < count; ++k) {
         in_.startStatement();
-        const int kind = in_.integer();
+        const int restraintCase = in_.integer();
         const int station = in_.integer();
         Restraint r;
         r.deflection = in_.real();
         r.slope = in_.real();
-        report_.restraintLine(station, kind, r);
+        report_.restraintLine(station, restraintCase, r);
         if (station < previous) throw InputError(kNotInOrder);
         if (station > set.wall.NI + 2) throw InputError(kBeyondEnd);
         previous = station;
-        // Case 1 (and below) imposes the deflection, 2 the slope, 3 (and above) both.
-        if (kind <= 1) {
+        switch (restraintKind(restraintCase)) {
+        case RestraintKind::Deflection:
             tables.KODE(station) = StationCode::Deflection;
-        } else if (kind == 2) {
+            break;
+        case RestraintKind::Slope:
             tables.KODE(station - 1) = StationCode::BeforeSlope;
             tables.KODE(station + 1) = StationCode::AfterSlope;
-        } else {
+            break;
+        case RestraintKind::DeflectionAndSlope:
             tables.KODE(station - 1) = StationCode::BeforeSlope;
             tables.KODE(station) = StationCode::DeflectionAndSlope;
             tables.KODE(station + 1) = StationCode::AfterSlope;
+            break;
         }
         set.restraints.push_back(r);
     }
@@ -196,11 +199,11 @@ void SetReader::readSpringsAndTiebacks(SetData& set, StationTables& tables)
         line.spacing = in_.real();
         line.prestress = in_.real();
         const TiebackRecord t = tiebackRecord(line, set.control.units, h, set.wall.Wa);
-        const RangeKind kind = seq.apply(t.station, t.station, 1, {t.Q, t.S, 0.0});
+        const RangeKind kind = seq.apply(t.station, t.station, kHeldRange, {t.Q, t.S, 0.0});
         firstLine(t.station, t.station);
         ++supportCount_;
         set.lastSupportDepth = t.station * h;
-        report_.rangeLine(kind, t.station, t.station, 0, atStation(tables, t.station, t.Q, t.S, 0, 0, 0));
+        report_.rangeLine(kind, t.station, t.station, kHeldRange - 1, atStation(tables, t.station, t.Q, t.S, 0, 0, 0));
     }
 }
 

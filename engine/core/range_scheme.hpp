@@ -14,6 +14,11 @@
 
 namespace orvane::engine {
 
+// The mode of a line: held from its from-station to its to-station, or
+// continued linearly to the next line's end.
+inline constexpr int kHeldRange = 1;
+inline constexpr int kContinuedRange = 2;
+
 template <size_t N>
 class RangeSequence {
 public:
@@ -25,7 +30,7 @@ public:
     // Applies one line and returns how its echo is printed.
     RangeKind apply(int from, int to, int mode, const Values& values)
     {
-        const bool continued = mode == 2;
+        const bool continued = mode == kContinuedRange;
         RangeKind kind;
         if (!previousContinued_) {
             if (continued) {

@@ -94,13 +94,17 @@ void Report::restraintHeading()
 
 void Report::restraintLine(int station, int restraintCase, const Restraint& r)
 {
-    if (restraintCase == 2) {
+    switch (restraintKind(restraintCase)) {
+    case RestraintKind::Slope:
         out_.rec(Line().x(10).i(3, station).x(7).i(2, restraintCase).x(11).a("NONE").x(8).e(10, 3, r.slope));
-    } else if (restraintCase >= 3) {
+        break;
+    case RestraintKind::DeflectionAndSlope:
         out_.rec(Line().x(10).i(3, station).x(7).i(2, restraintCase).x(3).x(5).e(10, 3, r.deflection).x(5)
                      .e(10, 3, r.slope));
-    } else {
+        break;
+    case RestraintKind::Deflection:
         out_.rec(Line().x(10).i(3, station).x(7).i(2, restraintCase).x(8).e(10, 3, r.deflection).x(9).a("NONE"));
+        break;
     }
 }
 

@@ -61,6 +61,17 @@ struct Restraint {
     double slope = 0;
 };
 
+// What a restraint line imposes, by its case: 1 (and any case below) the
+// deflection, 2 the slope, 3 (and any case above) both.
+enum class RestraintKind { Deflection, Slope, DeflectionAndSlope };
+
+constexpr RestraintKind restraintKind(int restraintCase)
+{
+    if (restraintCase <= 1) return RestraintKind::Deflection;
+    if (restraintCase == 2) return RestraintKind::Slope;
+    return RestraintKind::DeflectionAndSlope;
+}
+
 struct Couple {
     int station = 0;
     double value = 0;  // T / (2h)
