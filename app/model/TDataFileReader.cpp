@@ -7,6 +7,8 @@
 #include "model/TSoilProperties.hpp"
 #include "model/TWordReader.hpp"
 
+#include "soil/soil_type.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -310,7 +312,7 @@ void TDataFileReader::readLayerProperties(TGridTable& parameters, int soilType, 
         return;
     }
     // 2.0: one line of five values for the top and the bottom, none for weak rock.
-    if (soilType == 7) return;
+    if (soil::soilType(soilType) == soil::SoilType::WeakRock) return;
     for (size_t s = 0; s < 5; ++s) {
         const double value = words_.readReal();
         if (slots[s].column >= 0)

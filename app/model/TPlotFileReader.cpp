@@ -6,6 +6,8 @@
 #include "model/TProject.hpp"
 #include "model/TWordReader.hpp"
 
+#include "soil/soil_type.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -46,16 +48,18 @@ struct TSoilOverlay {
     int code;
 };
 
-// Soil types 1 to 7 of the layer table; lower types count as clay, higher
-// ones keep their layer number and get no fill.
-TSoilOverlay soilOverlay(int type)
+// The soil type of a layer of the layer table; codes below the types count
+// as clay, those above keep their layer number and get no fill.
+TSoilOverlay soilOverlay(int code)
 {
-    if (type < 4) return {" CLAY ", 1};
+    using soil::SoilType;
+    const SoilType type = soil::soilType(code);
+    if (soil::isClay(type)) return {" CLAY ", 1};
     switch (type) {
-    case 4: return {" SAND ", 7};
-    case 5: return {" SILT ", 8};
-    case 6: return {"STRONG ROCK", 9};
-    case 7: return {"WEAK ROCK", 10};
+    case SoilType::Sand: return {" SAND ", 7};
+    case SoilType::Silt: return {" SILT ", 8};
+    case SoilType::StrongRock: return {"STRONG ROCK", 9};
+    case SoilType::WeakRock: return {"WEAK ROCK", 10};
     default: break;
     }
     return {nullptr, 0};

@@ -6,6 +6,8 @@
 #include "model/TTableColumn.hpp"
 #include "model/TUnits.hpp"
 
+#include "soil/soil_type.hpp"
+
 #include <algorithm>
 #include <climits>
 
@@ -47,8 +49,51 @@ void link(TGridTable& table, Lines captions, std::vector<int> templates)
     table.addColumn(std::make_unique<TTableColumn>(std::move(captions), std::move(templates)));
 }
 
-const Lines kSoilTypes{"Soft Clay",          "Stiff Clay with Free Water", "Stiff Clay w/o Free Water", "Sand",
-                       "Silt (c-phi soil)", "Strong Rock",                "Weak Rock"};
+// Identifiers of the soil-parameter tables.
+constexpr int kClayTable = 18;
+constexpr int kSandTable = 17;
+constexpr int kSiltTable = 29;
+constexpr int kStrongRockTable = 30;
+constexpr int kWeakRockTable = 31;
+
+// Per soil type, in the order of the codes, as the layer tables choose them:
+// the choice's text and the parameter table its Edit Soil Parameters link opens.
+struct TSoilChoice {
+    soil::SoilType type;
+    const char* text;
+    int parameters;
+};
+
+constexpr TSoilChoice kSoilChoices[] = {
+    {soil::SoilType::SoftClay, "Soft Clay", kClayTable},
+    {soil::SoilType::StiffClayBelowWater, "Stiff Clay with Free Water", kClayTable},
+    {soil::SoilType::StiffClayAboveWater, "Stiff Clay w/o Free Water", kClayTable},
+    {soil::SoilType::Sand, "Sand", kSandTable},
+    {soil::SoilType::Silt, "Silt (c-phi soil)", kSiltTable},
+    {soil::SoilType::StrongRock, "Strong Rock", kStrongRockTable},
+    {soil::SoilType::WeakRock, "Weak Rock", kWeakRockTable},
+};
+
+static_assert([] {
+    int code = soil::kFirstSoilType;
+    for (const TSoilChoice& c : kSoilChoices)
+        if (soil::code(c.type) != code++) return false;
+    return code == soil::kLastSoilType + 1;
+}(), "one soil choice per code, in the order of the codes");
+
+Lines soilTypeTexts()
+{
+    Lines texts;
+    for (const TSoilChoice& c : kSoilChoices) texts.emplace_back(c.text);
+    return texts;
+}
+
+std::vector<int> soilParameterTables()
+{
+    std::vector<int> tables;
+    for (const TSoilChoice& c : kSoilChoices) tables.push_back(c.parameters);
+    return tables;
+}
 
 void wallTables(TProjectTables& t)
 {
@@ -118,25 +163,25 @@ void soilTables(TProjectTables& t)
     for (auto [table, identifier, caption] :
          {std::tuple{&t.NewSoil, 19, "Soil Layers"}, {&t.LongSoil, 44, "Soil Layers (Long-Term)"}}) {
         define(*table, identifier, caption, 1, 10);
-        choice(*table, {"Soil Type"}, kSoilTypes);
+        choice(*table, {"Soil Type"}, soilTypeTexts());
         real(*table, {"Depth at Bottom", "of the Layer,"}, "L2");
-        link(*table, {"Edit Soil", "Parameters"}, {18, 18, 18, 17, 29, 30, 31});
+        link(*table, {"Edit Soil", "Parameters"}, soilParameterTables());
     }
 
-    define(t.TblClay1, 18, "Clay", 2, 2);
+    define(t.TblClay1, kClayTable, "Clay", 2, 2);
     real(t.TblClay1, {"Total Unit", "Weight,"}, "F/L2^3");
     real(t.TblClay1, {"Cohesive", "Strength,"}, "F/L2^2");
     real(t.TblClay1, {"E50"});
     real(t.TblClay1, {"k(py)"}, "F/L^3");
     real(t.TblClay1, {"Optional Earth", "Pressure Coefficient"});
 
-    define(t.TblSand1, 17, "Sand", 2, 2);
+    define(t.TblSand1, kSandTable, "Sand", 2, 2);
     real(t.TblSand1, {"Total Unit", "Weight,"}, "F/L2^3");
     real(t.TblSand1, {"Friction", "Angle, deg."});
     real(t.TblSand1, {"k(py)"}, "F/L^3");
     real(t.TblSand1, {"Optional Earth", "Pressure Coefficient"});
 
-    define(t.TblSilt1, 29, "Silt", 2, 2);
+    define(t.TblSilt1, kSiltTable, "Silt", 2, 2);
     real(t.TblSilt1, {"Total Unit ", "Weight,"}, "F/L2^3");
     real(t.TblSilt1, {"Friction", "Angle, deg."});
     real(t.TblSilt1, {"Cohesive", "Strength,"}, "F/L2^2");
@@ -144,11 +189,11 @@ void soilTables(TProjectTables& t)
     real(t.TblSilt1, {"K(py)"}, "F/L^3");
     real(t.TblSilt1, {"Optional Earth", "Pressure Coefficient"});
 
-    define(t.TblRock1, 30, "Strong Rock", 2, 2);
+    define(t.TblRock1, kStrongRockTable, "Strong Rock", 2, 2);
     real(t.TblRock1, {"Total Unit", "Weight,"}, "F/L2^3");
     real(t.TblRock1, {"Uniaxial Compressive", "Strength,"}, "F/L^2");
 
-    define(t.TblRock2, 31, "Weak Rock", 2, 2);
+    define(t.TblRock2, kWeakRockTable, "Weak Rock", 2, 2);
     real(t.TblRock2, {"Total Unit", "Weight,"}, "F/L2^3");
     real(t.TblRock2, {"Uniaxial Compressive", "Strength,"}, "F/L^2");
     real(t.TblRock2, {"krm *"});

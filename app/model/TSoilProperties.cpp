@@ -1,5 +1,7 @@
 #include "model/TSoilProperties.hpp"
 
+#include "soil/soil_type.hpp"
+
 namespace orvane {
 
 namespace {
@@ -21,12 +23,16 @@ constexpr std::array<TSoilSlot, 6> kWeakRock{{{0, Q::UnitWeight}, {1, Q::Plain},
 
 std::array<TSoilSlot, TSoilProperties::kSlots> TSoilProperties::slots(int soilType, bool longTerm)
 {
-    std::array<TSoilSlot, kSlots> slots = soilType <= 3 ? kClay
-                                          : soilType == 4 ? kSand
-                                          : soilType == 5 ? kSilt
-                                          : soilType == 6 ? kStrongRock
-                                                          : kWeakRock;
-    if (longTerm && soilType <= 5) slots[5] = kUnused;
+    using soil::SoilType;
+    // A code outside the types reads as the nearest end: below as clay, above as weak rock.
+    const SoilType type = soil::soilType(soilType);
+    std::array<TSoilSlot, kSlots> slots = soil::isClay(type)              ? kClay
+                                          : type == SoilType::Sand       ? kSand
+                                          : type == SoilType::Silt       ? kSilt
+                                          : type == SoilType::StrongRock ? kStrongRock
+                                                                         : kWeakRock;
+    // The clays, sand and silt: the types before the rocks.
+    if (longTerm && soilType <= soil::code(SoilType::Silt)) slots[5] = kUnused;
     return slots;
 }
 

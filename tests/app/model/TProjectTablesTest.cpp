@@ -1,4 +1,5 @@
 #include "model/TProjectTables.hpp"
+#include "model/TEnumColumn.hpp"
 #include "model/TUnits.hpp"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,19 @@ TEST(TProjectTables, SubTablesCarryTheNotesOfTheirTemplates)
 
 // The surcharge magnitudes are of three kinds; the note names their units in
 // the tables' unit system.
+TEST(TProjectTables, LayerTablesChooseTheSoilTypesInTheOrderOfTheirCodes)
+{
+    TProjectTables t;
+    const std::vector<std::string> texts{"Soft Clay",         "Stiff Clay with Free Water", "Stiff Clay w/o Free Water",
+                                         "Sand",              "Silt (c-phi soil)",          "Strong Rock",
+                                         "Weak Rock"};
+    for (TGridTable* layers : {&t.NewSoil, &t.LongSoil}) {
+        const auto* type = dynamic_cast<const TEnumColumn*>(&layers->column(0));
+        ASSERT_NE(type, nullptr) << layers->caption();
+        EXPECT_EQ(type->choices(), texts) << layers->caption();
+    }
+}
+
 TEST(TProjectTables, TheSurchargeNoteFollowsTheUnitSystem)
 {
     TProjectTables t;
