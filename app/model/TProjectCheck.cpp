@@ -3,6 +3,8 @@
 #include "model/TProject.hpp"
 #include "model/TRealFormat.hpp"
 
+#include "soil/soil_type.hpp"
+
 namespace orvane {
 
 namespace {
@@ -12,8 +14,6 @@ std::string number(double value)
     return TRealFormat::general(value, 15);
 }
 
-constexpr int kSand = 4;
-constexpr int kSilt = 5;
 constexpr int kFrictionColumn = 1;  // of the sand and silt parameter tables
 
 }  // namespace
@@ -47,12 +47,12 @@ std::optional<std::string> TProjectCheck::slopeWarning(const TProject& project)
     if (beta <= 0) return std::nullopt;
     const TGridTable& layers = project.tables().NewSoil;
     for (int layer = 0; layer < layers.rowCount(); ++layer) {
-        const int type = layers.cell(0, layer).asInteger();
-        if (type != kSand && type != kSilt) continue;
+        const soil::SoilType type = soil::soilType(layers.cell(0, layer).asInteger());
+        if (type != soil::SoilType::Sand && type != soil::SoilType::Silt) continue;
         const double angle = layers.cell(2, layer).subTable()->cell(kFrictionColumn, 0).asReal();
         if (angle >= beta) continue;
         const std::string n = std::to_string(layer + 1);
-        if (type == kSand)
+        if (type == soil::SoilType::Sand)
             return "Slope of the Backfill: " + number(beta) + " deg.\ris greater than friction angle, " + number(angle) +
                    " deg.,\rin layer " + n + "\rPlease check on Wall Configuration and Soil Layers Windows";
         return "Slope of the Backfill: " + number(beta) + "\ris greater than friction angle, " + number(angle) +
