@@ -32,33 +32,27 @@ namespace {
 
 using engine::ResultWord;
 
-// The words of a job the engine ran to one of its endings or refused. The
-// run command tells a failure of the files itself: those kinds come here
-// only if it lets one through.
-const char* resultText(ResultWord r)
-{
-    switch (r) {
-    case ResultWord::Completed: return "completed";
-    case ResultWord::Refused: return "refused: the engine library does not match this program (interface number)";
-    case ResultWord::InputError: return "ended on an input error";
-    case ResultWord::SoilStop: return "stopped by the soil package";
-    case ResultWord::FilesNotOpened:
-    case ResultWord::WriteFailed: break;
-    }
-    return "ended with an unknown result";
-}
+// How a job the engine ran to one of its endings or refused is named in a
+// summary: its outcome and the words of its message.
+struct JobEnding {
+    const char* outcome;
+    const char* text;
+};
 
-const char* outcomeName(ResultWord r)
+// The run command tells a failure of the files itself: those kinds come here
+// only if it lets one through.
+JobEnding endingOf(ResultWord r)
 {
     switch (r) {
-    case ResultWord::Completed: return "completed";
-    case ResultWord::Refused: return "refused";
-    case ResultWord::InputError: return "input-error";
-    case ResultWord::SoilStop: return "soil-stop";
+    case ResultWord::Completed: return {"completed", "completed"};
+    case ResultWord::Refused:
+        return {"refused", "refused: the engine library does not match this program (interface number)"};
+    case ResultWord::InputError: return {"input-error", "ended on an input error"};
+    case ResultWord::SoilStop: return {"soil-stop", "stopped by the soil package"};
     case ResultWord::FilesNotOpened:
     case ResultWord::WriteFailed: break;
     }
-    return "files-failed";
+    return {"files-failed", "ended with an unknown result"};
 }
 
 const char* outcomeName(TRunResult r)
@@ -84,8 +78,9 @@ void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
 {
     // The run command ends a job as run or refused only on a word that is its kind alone.
     const ResultWord kind = engine::kindOf(outcome.engineResult);
-    s.outcome = outcomeName(kind);
-    s.message = std::string("job ") + resultText(kind);
+    const JobEnding ending = endingOf(kind);
+    s.outcome = ending.outcome;
+    s.message = std::string("job ") + ending.text;
     if (kind == ResultWord::Refused) return;  // the engine touched no file
     TRunSummary summary = TRunSummary::ofFiles(data, outcome);
     if (summary.report.empty()) {
