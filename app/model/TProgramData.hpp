@@ -6,12 +6,12 @@
 
 namespace orvane {
 
-// Every single value of a project: title, unit system, option switches, wall
-// and configuration values, stage bookkeeping. Lengths are in the base length
-// of the unit system (in, m). The tables live in TProjectTables.
 // The file name of a project not yet saved.
 inline constexpr auto kNewFileName = dataFileName("NewWall");
 
+// Every single value of a project: title, unit system, option switches, wall
+// and configuration values, stage bookkeeping. Lengths are in the base length
+// of the unit system (in, m). The tables live in TProjectTables.
 struct TProgramData {
     std::string FileName = kNewFileName.data();
     std::string Title = "New Wall";

@@ -96,11 +96,13 @@ void onMessage(void* context, const char* text)
 // the file written short and the system's error number.
 std::string wordText(int32_t word, const std::filesystem::path& dataFile)
 {
-    if (word == toWord(ResultWord::FilesNotOpened)) return "The engine could not read its control file or open its files";
+    if (word == toWord(ResultWord::FilesNotOpened))
+        return "The engine could not read its control file or open its files";
     if (engine::kindOf(word) != ResultWord::WriteFailed) return "The engine ended with result " + std::to_string(word);
     const std::string reason = std::strerror(engine::wordError(word));
     switch (engine::wordFile(word)) {
-    case JobFile::Report: return "The report " + TControlFile::report(dataFile).string() + " could not be written: " + reason;
+    case JobFile::Report:
+        return "The report " + TControlFile::report(dataFile).string() + " could not be written: " + reason;
     case JobFile::PlotData:
         return "The plot-data file " + TControlFile::plotData(dataFile).string() + " could not be written: " + reason;
     case JobFile::RunNotes:
