@@ -8,7 +8,11 @@ namespace orvane::engine {
 
 using fortran::Line;
 
-Linearised linearise(const PyCurve& c, double w)
+namespace {
+
+// The body of linearise(). The curve chain calls it twice per station and
+// iteration; inlined there, its result stays in registers.
+[[gnu::always_inline]] inline Linearised lineThrough(const PyCurve& c, double w)
 {
     const int n = c.n;
     bool offCurve = false;
@@ -41,6 +45,10 @@ Linearised linearise(const PyCurve& c, double w)
     return L;
 }
 
+}  // namespace
+
+Linearised linearise(const PyCurve& c, double w) { return lineThrough(c, w); }
+
 namespace {
 
 // Adds the straight-line reactions of the stretch from curve `co` (station j0)
@@ -60,9 +68,9 @@ bool loadStretch(const PyCurve& co, const PyCurve& ck, int j0, int NI, const Tab
     double q0 = 0, k0 = 0, q1 = 0, k1 = 0;
     for (int j = j0; j <= j1; ++j) {
         const double w = W(j);
-        const Linearised lo = linearise(co, w);
-        const Linearised lk = linearise(ck, w);
-        offCurve = offCurve || lo.offCurve || lk.offCurve;
+        const Linearised lo = lineThrough(co, w);
+        const Linearised lk = lineThrough(ck, w);
+        offCurve |= lo.offCurve | lk.offCurve;
         const double frac = span == 0 ? 0.0 : static_cast<double>(j - j0) / span;
         const double q = (lk.q - lo.q) * frac + lo.q;
         const double s = (lk.k - lo.k) * frac + lo.k;
