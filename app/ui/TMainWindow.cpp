@@ -147,7 +147,7 @@ TMainWindow::TMainWindow(std::filesystem::path engineLibrary, QWidget* parent)
     // A window whose table goes (a layer changes its soil type, a row is
     // deleted, a stage is loaded) goes with it.
     project_.tables().setDestroyedHook([this](const TGridTable& table) { windows_->discard(tableKey(table)); });
-    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
         if (auto* dialog = sub ? qobject_cast<TDataDialog*>(sub->widget()) : nullptr) dialog->load();
     });
 
