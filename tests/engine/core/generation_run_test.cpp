@@ -51,7 +51,7 @@ TEST(GenerationRun, LayersBelowTheExcavationCutTwoIncrementsBelowTheTip)
     const GenerationSetup s = buildGenerationSetup(input(b));
     ASSERT_EQ(s.layers.size(), 1u);  // the clay lies wholly above the excavation
     const PyLayer& sand = s.layers[0];
-    EXPECT_EQ(sand.type, SoilType::Sand);
+    EXPECT_EQ(code(sand.type), 4);
     EXPECT_EQ(sand.top, 0);
     EXPECT_EQ(sand.bottom, 240 + 24 - 120);  // tip plus 2h, from the excavation level
     // The cut bottom takes the friction angle at the cut depth: 32 + 4 * 144 / 480.

@@ -13,7 +13,6 @@
 
 using namespace orvane::test;
 using orvane::engine::InputError;
-using orvane::engine::StationCode;
 
 namespace {
 
@@ -115,13 +114,13 @@ TEST(Restraints, StationCodes)
 {
     const std::string text = "1 3 1 0 0 0 0 1 0 0\n10 12 10 1E-05 0 12\n2 0 0 0.01\n1 5 0.5 0\n3 10 0 0\n0 10 1 1E9\n0\n0\n";
     const auto a = analyse(text);
-    EXPECT_EQ(a.tables.KODE(-1), StationCode::BeforeSlope);
-    EXPECT_EQ(a.tables.KODE(0), StationCode::Free);
-    EXPECT_EQ(a.tables.KODE(1), StationCode::AfterSlope);
-    EXPECT_EQ(a.tables.KODE(5), StationCode::Deflection);
-    EXPECT_EQ(a.tables.KODE(9), StationCode::BeforeSlope);
-    EXPECT_EQ(a.tables.KODE(10), StationCode::DeflectionAndSlope);
-    EXPECT_EQ(a.tables.KODE(11), StationCode::AfterSlope);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(-1)), 3);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(0)), 1);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(1)), 5);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(5)), 2);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(9)), 3);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(10)), 4);
+    EXPECT_EQ(static_cast<int>(a.tables.KODE(11)), 5);
     // The imposed values are met: slope at the top, deflection at 5 and 10.
     EXPECT_DOUBLE_EQ((a.W(1) - a.W(-1)) / 24, 0.01);
     EXPECT_EQ(a.W(5), 0.5);
