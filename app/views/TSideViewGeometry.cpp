@@ -3,6 +3,7 @@
 #include "model/TProject.hpp"
 #include "model/TRealFormat.hpp"
 #include "model/TUnits.hpp"
+#include "soil/soil_type.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -35,16 +36,16 @@ std::string layerValues(int type, const TGridTable* p)
     if (!p || p->rowCount() < 2) return {};
     auto v = [p](int column) { return column < p->columnCount() ? general(p->cell(column, 1).asReal()) : std::string("0"); };
     const std::string gamma = "; gamma= " + v(0);
-    switch (type) {
-    case 1:
-    case 2:
-    case 3: return "c= " + v(1) + gamma;
-    case 4: return "\u00f8= " + v(1) + gamma;
-    case 5: return "\u00f8= " + v(1) + "; c= " + v(2) + gamma;
-    case 6:
-    case 7: return "compressive strength= " + v(1) + gamma;
-    default: return {};
+    switch (soil::soilType(type)) {
+    case soil::SoilType::SoftClay:
+    case soil::SoilType::StiffClayBelowWater:
+    case soil::SoilType::StiffClayAboveWater: return "c= " + v(1) + gamma;
+    case soil::SoilType::Sand: return "\u00f8= " + v(1) + gamma;
+    case soil::SoilType::Silt: return "\u00f8= " + v(1) + "; c= " + v(2) + gamma;
+    case soil::SoilType::StrongRock:
+    case soil::SoilType::WeakRock: return "compressive strength= " + v(1) + gamma;
     }
+    return {};
 }
 
 // A step of 1, 2 or 5 times a power of ten that keeps ticks `minGap` apart.
@@ -351,7 +352,7 @@ std::string TSideViewGeometry::soilName(int type)
 {
     static const char* const names[] = {"Soft clay", "Stiff clay w/free water", "Stiff clay w/o free water", "Sand",
                                         "Silt",      "Rock",                    "Weak Rock"};
-    return type >= 1 && type <= 7 ? names[type - 1] : std::string();
+    return type >= soil::kFirstSoilType && type <= soil::kLastSoilType ? names[type - soil::kFirstSoilType] : std::string();
 }
 
 void TSideViewGeometry::readLayers(const TProject& project)
