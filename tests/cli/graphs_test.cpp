@@ -2,10 +2,8 @@
 // curves of the JSON document against the results tables of the report.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -17,6 +15,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../support/command_run.hpp"
 #include "job_fixture.hpp"
 
 namespace fs = std::filesystem;
@@ -25,24 +24,8 @@ using namespace orvane::test;
 
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    std::string output;
-};
-
 // Standard output only; the messages go to the terminal.
-CommandRun runCommand(const std::string& command)
-{
-    CommandRun r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-    const int s = pclose(p);
-    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
+CommandRun stdoutOf(const std::string& command) { return runCommand(command, false); }
 
 const fs::path kRunner = fs::path(ORVANE_BIN_DIR) / "orvane-run";
 
@@ -110,9 +93,9 @@ TEST_P(GraphsOfExamples, DeflectionCurvesAreTheReportsResults)
     JobFolder work;
     const fs::path data = work.dir() / GetParam();
     fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "examples" / GetParam(), data);
-    const CommandRun analysis = runCommand(kRunner.string() + " " + data.string());
+    const CommandRun analysis = stdoutOf(kRunner.string() + " " + data.string());
     ASSERT_EQ(analysis.status, 0) << analysis.output;
-    const CommandRun graphs = runCommand(kRunner.string() + " --graphs " + data.string());
+    const CommandRun graphs = stdoutOf(kRunner.string() + " --graphs " + data.string());
     ASSERT_EQ(graphs.status, 0) << graphs.output;
     const json document = json::parse(graphs.output);
 
@@ -165,7 +148,7 @@ TEST(Graphs, WithoutPlotDataTheDocumentSaysSoAndTheStatusIsOne)
     JobFolder work;
     const fs::path data = work.dir() / "cantilever-user-py.ov5d";
     fs::copy_file(fs::path(ORVANE_SOURCE_DIR) / "examples" / "cantilever-user-py.ov5d", data);
-    CommandRun r = runCommand(kRunner.string() + " --graphs " + data.string() + " 2>/dev/null");
+    CommandRun r = stdoutOf(kRunner.string() + " --graphs " + data.string() + " 2>/dev/null");
     EXPECT_EQ(r.status, 1);
     json document = json::parse(r.output);
     EXPECT_FALSE(document.at("results_available").get<bool>());
@@ -173,16 +156,16 @@ TEST(Graphs, WithoutPlotDataTheDocumentSaysSoAndTheStatusIsOne)
 
     // A plot-data file that ends early.
     std::ofstream(fs::path(data).replace_extension(".ov5p")) << "2\n0 1 1 0\n";
-    r = runCommand(kRunner.string() + " --graphs " + data.string() + " 2>/dev/null");
+    r = stdoutOf(kRunner.string() + " --graphs " + data.string() + " 2>/dev/null");
     EXPECT_EQ(r.status, 1);
     document = json::parse(r.output);
     EXPECT_FALSE(document.at("results_available").get<bool>());
     EXPECT_EQ(graph(document, "pltLD").at("lines")[0].at("points")[0][0].get<double>(), 1);
 
-    r = runCommand(kRunner.string() + " --graphs " + (work.dir() / "missing.ov5d").string() + " 2>/dev/null");
+    r = stdoutOf(kRunner.string() + " --graphs " + (work.dir() / "missing.ov5d").string() + " 2>/dev/null");
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.output.empty());
-    r = runCommand(kRunner.string() + " --graphs 2>/dev/null");
+    r = stdoutOf(kRunner.string() + " --graphs 2>/dev/null");
     EXPECT_EQ(r.status, 2);
 }
 

@@ -2,14 +2,12 @@
 // file, and nothing left behind in the temporary folder.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "../support/command_run.hpp"
 #include "job_fixture.hpp"
 
 namespace fs = std::filesystem;
@@ -17,23 +15,6 @@ using namespace orvane::test;
 
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    std::string output;
-};
-
-CommandRun runCommand(const std::string& command)
-{
-    CommandRun r;
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-    const int s = pclose(p);
-    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
 
 const fs::path kRunner = fs::path(ORVANE_BIN_DIR) / "orvane-run";
 

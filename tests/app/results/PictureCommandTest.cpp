@@ -8,13 +8,13 @@
 #include <QImageReader>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include "../../support/command_run.hpp"
 
 namespace fs = std::filesystem;
 
@@ -23,23 +23,9 @@ namespace {
 const fs::path kRunner = fs::path(ORVANE_BIN_DIR) / "orvane-run";
 const char* const kGraphs[] = {"pltPY", "pltDef", "pltMom", "pltShear", "pltSoil", "pltDMS", "pltLD", "PltCombine"};
 
-struct CommandRun {
-    int status = -1;
-    std::string output;
-};
+using orvane::test::CommandRun;
 
-CommandRun run(const std::string& arguments)
-{
-    CommandRun r;
-    FILE* p = popen((kRunner.string() + " " + arguments + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.output.append(buf.data(), n);
-    const int s = pclose(p);
-    r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return r;
-}
+CommandRun run(const std::string& arguments) { return orvane::test::runCommand(kRunner.string() + " " + arguments); }
 
 class PictureCommand : public ::testing::Test {
 protected:
