@@ -1,11 +1,9 @@
 #include "picture_command.hpp"
 
-#include <QGuiApplication>
-
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
+#include "gui_application.hpp"
 #include "messages.hpp"
 #include "model/TCommandStates.hpp"
 #include "model/TDataFileReader.hpp"
@@ -39,17 +37,6 @@ const char* commandOf(std::string_view id)
     for (const auto& [graph, command] : commands)
         if (graph == id) return command;
     return nullptr;
-}
-
-void ensureApplication()
-{
-    if (QGuiApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "orvane-run";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
 }
 
 std::string graphList()
@@ -114,7 +101,7 @@ int runPicture(const std::string& graphId, const std::string& dataArg, const std
     }
     graph.ShowLayers = graph.ShowLayers || strip.soilLayer;
     graph.ShowWall = graph.ShowWall || strip.wallGeometry;
-    ensureApplication();
+    ensureGuiApplication();
     // As a window opening on the graph: the first 20 curves active, the
     // full ranges, the legend at its place for a window of the picture's size.
     TGraphPainter::activateFirst(graph);
