@@ -1,5 +1,7 @@
 #include "ui/TIcons.hpp"
 
+#include "views/TDrawnIcon.hpp"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -11,23 +13,12 @@ namespace orvane {
 
 namespace {
 
-constexpr int kSize = 24;
 const QColor kInk(40, 40, 60);
 const QColor kPaper(250, 250, 245);
 const QColor kSoil(205, 170, 110);
 const QColor kWall(110, 110, 120);
 const QColor kCurve(30, 80, 200);
 const QColor kAccent(200, 50, 40);
-
-QIcon drawn(const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    return QIcon(pixmap);
-}
 
 // A sheet of paper with a folded corner.
 void page(QPainter& p, const QColor& fill = kPaper)
@@ -93,9 +84,9 @@ double reaction(double t) { return t < 0.45 ? 0.0 : -std::sin(M_PI * (t - 0.45) 
 QIcon TIcons::icon(TIconKind kind)
 {
     switch (kind) {
-    case TIconKind::New: return drawn([](QPainter& p) { page(p); });
+    case TIconKind::New: return drawnIcon([](QPainter& p) { page(p); });
     case TIconKind::Open:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(235, 200, 90));
             p.drawPolygon(QPolygonF{{2, 6}, {9, 6}, {11, 8}, {21, 8}, {21, 20}, {2, 20}});
@@ -103,7 +94,7 @@ QIcon TIcons::icon(TIconKind kind)
             p.drawPolygon(QPolygonF{{2, 20}, {6, 11}, {23, 11}, {21, 20}});
         });
     case TIconKind::Save:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(70, 100, 170));
             p.drawRoundedRect(QRectF(2.5, 2.5, 19, 19), 2, 2);
@@ -113,13 +104,13 @@ QIcon TIcons::icon(TIconKind kind)
             p.drawRect(QRectF(6.5, 13.5, 11, 8));
         });
     case TIconKind::Title:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             page(p);
             letter(p, QStringLiteral("T"), QRectF(5, 3, 15, 10), kAccent);
             textLines(p, 14, 20);
         });
     case TIconKind::WallProperties:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(kWall);
             p.drawRect(QRectF(9.5, 1.5, 5, 21));
@@ -127,7 +118,7 @@ QIcon TIcons::icon(TIconKind kind)
             letter(p, QStringLiteral("EI"), QRectF(14, 2, 10, 10), kAccent, 8);
         });
     case TIconKind::WallConfiguration:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             wallInSoil(p);
             p.setPen(QPen(QColor(60, 120, 220), 1.2, Qt::DashLine));
             p.drawLine(QPointF(1, 12), QPointF(10, 12));
@@ -135,7 +126,7 @@ QIcon TIcons::icon(TIconKind kind)
             p.drawLine(QPointF(17, 3), QPointF(17, 15));
         });
     case TIconKind::SoilLayers:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             const QColor layers[] = {QColor(205, 170, 110), QColor(170, 140, 95), QColor(140, 150, 160)};
             for (int i = 0; i < 3; ++i) {
                 p.setPen(QPen(kInk, 0.8));
@@ -144,13 +135,13 @@ QIcon TIcons::icon(TIconKind kind)
             }
         });
     case TIconKind::Run:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(QColor(20, 90, 30), 1));
             p.setBrush(QColor(60, 170, 70));
             p.drawPolygon(QPolygonF{{6, 3}, {20, 12}, {6, 21}});
         });
     case TIconKind::StageOption:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(Qt::NoPen);
             for (int i = 0; i < 3; ++i) {
                 p.setBrush(kSoil.darker(100 + 12 * i));
@@ -164,7 +155,7 @@ QIcon TIcons::icon(TIconKind kind)
             for (int i = 0; i < 3; ++i) p.drawLine(QPointF(14, 6 + 5 * i), QPointF(23, 6 + 5 * i));
         });
     case TIconKind::ViewOutput:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             page(p);
             textLines(p, 6, 18);
             p.setPen(QPen(kAccent, 1.5));
@@ -172,9 +163,9 @@ QIcon TIcons::icon(TIconKind kind)
             p.drawEllipse(QPointF(15, 15), 4, 4);
             p.drawLine(QPointF(18, 18), QPointF(22, 22));
         });
-    case TIconKind::SoilProfile: return drawn([](QPainter& p) { wallInSoil(p); });
+    case TIconKind::SoilProfile: return drawnIcon([](QPainter& p) { wallInSoil(p); });
     case TIconKind::View3D:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(kWall.lighter(140));
             p.drawPolygon(QPolygonF{{4, 8}, {14, 4}, {20, 7}, {10, 11}});
@@ -184,7 +175,7 @@ QIcon TIcons::icon(TIconKind kind)
             p.drawPolygon(QPolygonF{{10, 11}, {20, 7}, {20, 18}, {10, 22}});
         });
     case TIconKind::PYCurves:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.drawLine(QPointF(2, 12), QPointF(22, 12));
             p.drawLine(QPointF(12, 2), QPointF(12, 22));
@@ -196,12 +187,12 @@ QIcon TIcons::icon(TIconKind kind)
             p.setPen(QPen(kCurve, 1.8));
             p.drawPath(path);
         });
-    case TIconKind::Deflection: return drawn([](QPainter& p) { diagram(p, deflection); });
-    case TIconKind::Moment: return drawn([](QPainter& p) { diagram(p, moment); });
-    case TIconKind::Shear: return drawn([](QPainter& p) { diagram(p, shear); });
-    case TIconKind::Reaction: return drawn([](QPainter& p) { diagram(p, reaction, kAccent); });
+    case TIconKind::Deflection: return drawnIcon([](QPainter& p) { diagram(p, deflection); });
+    case TIconKind::Moment: return drawnIcon([](QPainter& p) { diagram(p, moment); });
+    case TIconKind::Shear: return drawnIcon([](QPainter& p) { diagram(p, shear); });
+    case TIconKind::Reaction: return drawnIcon([](QPainter& p) { diagram(p, reaction, kAccent); });
     case TIconKind::Pressure:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(240, 170, 170));
             p.drawPolygon(QPolygonF{{5, 2}, {8, 2}, {20, 22}, {5, 22}});
@@ -209,7 +200,7 @@ QIcon TIcons::icon(TIconKind kind)
             p.drawRect(QRectF(2, 2, 3, 20));
         });
     case TIconKind::ThreePanel:
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             const std::function<double(double)> shapes[] = {deflection, moment, shear};
             for (int i = 0; i < 3; ++i) {
                 p.save();
@@ -240,7 +231,7 @@ QIcon TIcons::program()
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / double(kSize), size / double(kSize));
+        p.scale(size / double(kIconSize), size / double(kIconSize));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(230, 238, 248));
         p.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
@@ -261,7 +252,7 @@ QIcon TIcons::program()
 
 QIcon TIcons::stage(int n)
 {
-    return drawn([n](QPainter& p) {
+    return drawnIcon([n](QPainter& p) {
         p.setPen(QPen(kInk, 1));
         p.setBrush(QColor(230, 235, 245));
         p.drawRoundedRect(QRectF(2.5, 2.5, 19, 19), 3, 3);

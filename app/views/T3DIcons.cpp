@@ -1,32 +1,21 @@
 #include "views/T3DIcons.hpp"
 
+#include "views/TDrawnIcon.hpp"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 namespace orvane {
 
 namespace {
 
-constexpr int kSize = 24;
 const QColor kInk(40, 40, 60);
 const QColor kWall(150, 150, 158);
 const QColor kAccent(200, 50, 40);
 const QColor kWindow(0, 160, 0);
-
-QIcon drawn(const std::function<void(QPainter&)>& draw)
-{
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    return QIcon(pixmap);
-}
 
 // An arrow head at `tip`, pointing along the angle (radians, y down).
 void head(QPainter& p, QPointF tip, double angle, double size = 4)
@@ -52,7 +41,7 @@ void magnifier(QPainter& p, const QString& sign)
 QIcon T3DIcons::icon(const QString& name)
 {
     if (name == QLatin1String("Panning"))
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1.6));
             p.drawLine(QPointF(12, 3), QPointF(12, 21));
             p.drawLine(QPointF(3, 12), QPointF(21, 12));
@@ -63,7 +52,7 @@ QIcon T3DIcons::icon(const QString& name)
             head(p, {21, 12}, 0);
         });
     if (name == QLatin1String("Zoom Window"))
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kWindow, 1.5, Qt::DashLine));
             p.drawRect(QRectF(2.5, 2.5, 14, 11));
             p.setPen(QPen(kInk, 2));
@@ -71,7 +60,7 @@ QIcon T3DIcons::icon(const QString& name)
             head(p, {21, 21}, std::atan2(10, 8), 5);
         });
     if (name == QLatin1String("Zooming"))
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             magnifier(p, {});
             p.setPen(QPen(kAccent, 1.5));
             p.drawLine(QPointF(10, 6), QPointF(10, 14));
@@ -79,16 +68,16 @@ QIcon T3DIcons::icon(const QString& name)
             head(p, {10, 14}, std::numbers::pi / 2, 3);
         });
     if (name == QLatin1String("Rotating"))
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 2));
             p.drawArc(QRectF(4, 4, 16, 16), 30 * 16, 290 * 16);
             const double a = 30 * std::numbers::pi / 180;
             head(p, {12 + 8 * std::cos(a), 12 - 8 * std::sin(a)}, -std::numbers::pi / 2 - a + 0.3, 5);
         });
-    if (name == QLatin1String("Zoom In")) return drawn([](QPainter& p) { magnifier(p, QStringLiteral("+")); });
-    if (name == QLatin1String("Zoom Out")) return drawn([](QPainter& p) { magnifier(p, QStringLiteral("-")); });
+    if (name == QLatin1String("Zoom In")) return drawnIcon([](QPainter& p) { magnifier(p, QStringLiteral("+")); });
+    if (name == QLatin1String("Zoom Out")) return drawnIcon([](QPainter& p) { magnifier(p, QStringLiteral("-")); });
     if (name == QLatin1String("Restart View"))
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             // A box seen from the front, back to its start.
             p.setPen(QPen(kInk, 1.5));
             p.setBrush(kWall);
@@ -99,7 +88,7 @@ QIcon T3DIcons::icon(const QString& name)
                  0.2, 4);
         });
     if (name == QLatin1String("Deformed Shape"))
-        return drawn([](QPainter& p) {
+        return drawnIcon([](QPainter& p) {
             p.setPen(QPen(kInk, 1, Qt::DashLine));
             p.drawLine(QPointF(8, 2), QPointF(8, 22));
             QPainterPath bent;
