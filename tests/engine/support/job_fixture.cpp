@@ -52,12 +52,12 @@ std::tm fixedTime()
 void JobFolder::write(const std::string& dataText, const std::string& controlName)
 {
     std::ofstream(data(), std::ios::binary) << crlf(dataText);
-    std::ofstream c(dir_ / controlName, std::ios::binary);
-    c << crlf("2015.5.8\n\n, \n0\n" + data().string() + "\n" + (dir_ / "wall.ov5o").string() + "\n" +
-              (dir_ / "wall.ov5p").string() + "\n" + (dir_ / "wall.ov5r").string() + "\n");
+    std::ofstream c(dir() / controlName, std::ios::binary);
+    c << crlf("2015.5.8\n\n, \n0\n" + data().string() + "\n" + (dir() / "wall.ov5o").string() + "\n" +
+              (dir() / "wall.ov5p").string() + "\n" + (dir() / "wall.ov5r").string() + "\n");
 }
 
-engine::JobOutcome JobFolder::run() { return engine::runJob(dir_, fixedTime); }
+engine::JobOutcome JobFolder::run() { return engine::runJob(dir(), fixedTime); }
 
 std::vector<double> numbers(const std::string& text)
 {

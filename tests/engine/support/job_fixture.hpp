@@ -20,21 +20,20 @@ std::tm fixedTime();
 
 class JobFolder {
 public:
-    const std::filesystem::path& dir() const { return dir_; }
-    std::filesystem::path data() const { return dir_ / "wall.ov5d"; }
+    const std::filesystem::path& dir() const { return folder_.path(); }
+    std::filesystem::path data() const { return dir() / "wall.ov5d"; }
 
     // Writes the data file (LF turned into CR LF) and the control file.
     void write(const std::string& dataText, const std::string& controlName = "names.dat");
     engine::JobOutcome run();
     engine::JobOutcome run(const std::string& dataText) { write(dataText); return run(); }
 
-    std::string report() const { return readFile(dir_ / "wall.ov5o"); }
-    std::string plot() const { return readFile(dir_ / "wall.ov5p"); }
-    std::string notes() const { return readFile(dir_ / "wall.ov5r"); }
+    std::string report() const { return readFile(dir() / "wall.ov5o"); }
+    std::string plot() const { return readFile(dir() / "wall.ov5p"); }
+    std::string notes() const { return readFile(dir() / "wall.ov5r"); }
 
 private:
     TTempFolder folder_{"orvane-test", "test folder"};
-    std::filesystem::path dir_ = folder_.path();
 };
 
 // Numbers of a free-format text, in order.
