@@ -64,15 +64,4 @@ public:
 // The extension of the files the program writes.
 inline constexpr std::string_view kDataExtension = TLayouts::kind(TLayout::Current).extension;
 
-// A data file's name of `stem` and the current extension, made at compile
-// time, so that a fixed name can be a constant: zero-ended.
-template <size_t N>
-constexpr std::array<char, N + kDataExtension.size()> dataFileName(const char (&stem)[N])
-{
-    std::array<char, N + kDataExtension.size()> name{};
-    for (size_t k = 0; k + 1 < N; ++k) name[k] = stem[k];
-    for (size_t k = 0; k < kDataExtension.size(); ++k) name[N - 1 + k] = kDataExtension[k];
-    return name;
-}
-
 }  // namespace orvane

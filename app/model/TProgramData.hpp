@@ -3,17 +3,19 @@
 #include "model/TLayout.hpp"
 
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
-// The file name of a project not yet saved.
-inline constexpr auto kNewFileName = dataFileName("NewWall");
+// The file name of a project not yet saved: a name of the current layout.
+inline constexpr const char* kNewFileName = "NewWall.ov5d";
+static_assert(std::string_view(kNewFileName).ends_with(kDataExtension));
 
 // Every single value of a project: title, unit system, option switches, wall
 // and configuration values, stage bookkeeping. Lengths are in the base length
 // of the unit system (in, m). The tables live in TProjectTables.
 struct TProgramData {
-    std::string FileName = kNewFileName.data();
+    std::string FileName = kNewFileName;
     std::string Title = "New Wall";
     int Units = 1;
 

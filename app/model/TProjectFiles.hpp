@@ -29,7 +29,7 @@ struct TOpenOutcome {
 // Opening and saving whole projects, staged or not.
 class TProjectFiles {
 public:
-    static constexpr const char* kNewName = kNewFileName.data();
+    static constexpr const char* kNewName = kNewFileName;
     static constexpr const char* kRecoveredSuffix = " (recovered)";
 
     // Replaces the project with the file's. A staged file is split into its
