@@ -6,6 +6,7 @@
 #include "model/TRealFormat.hpp"
 #include "model/TSoilProperties.hpp"
 #include "model/TTextFile.hpp"
+#include "model/TTitle.hpp"
 
 #include <cmath>
 
@@ -25,8 +26,9 @@ std::string TDataFileWriter::dataFileText()
     TProgramData& d = project_.data();
     out_.clear();
     d.SetMarker = d.UseLongTerm ? 9 : 0;
-    writeSet(d.Title, false, d.SetMarker);
-    if (d.UseLongTerm) writeSet(d.Title, true, 0);
+    const std::string title = TTitle::kept(d.Title);
+    writeSet(title, false, d.SetMarker);
+    if (d.UseLongTerm) writeSet(title, true, 0);
     return out_;
 }
 
@@ -35,7 +37,7 @@ std::string TDataFileWriter::stageFileText()
     prepare();
     const TProgramData& d = project_.data();
     out_.clear();
-    const std::string title = d.CurrentStage == 1 ? d.Title : " Stage No : " + std::to_string(d.CurrentStage);
+    const std::string title = d.CurrentStage == 1 ? TTitle::kept(d.Title) : " Stage No : " + std::to_string(d.CurrentStage);
     writeSet(title, false, d.CurrentStage);
     return out_;
 }

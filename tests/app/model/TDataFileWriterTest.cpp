@@ -170,5 +170,28 @@ TEST(TDataFileWriter, TheSecondTitleOfALongTermFileBecomesTheProjectTitle)
     EXPECT_EQ(back.data().Title, "Long-term title");
 }
 
+// A title read whole from a longer line is written as the file keeps it, in
+// every set and in the first stage's file.
+TEST(TDataFileWriter, ATitleLongerThanTheFileKeepsIsWrittenCutToTheLimit)
+{
+    const std::string title139 = std::string(100, 't') + std::string(39, 'u');
+    const std::string kept = std::string(80, 't') + "\r\n";
+    TProject project;
+    project.data().Title = title139;
+    const std::string plain = TDataFileWriter(project).dataFileText();
+    EXPECT_EQ(plain.substr(0, plain.find('\n') + 1), kept);
+
+    project.setOption(TOption::LongTerm, true);
+    const std::string both = TDataFileWriter(project).dataFileText();
+    EXPECT_EQ(both.substr(0, both.find('\n') + 1), kept);
+    EXPECT_NE(both.find("\r\n9\r\n" + kept), std::string::npos) << both;
+    EXPECT_EQ(both.find(std::string(81, 't')), std::string::npos);
+    project.setOption(TOption::LongTerm, false);
+
+    const std::string stage = TDataFileWriter(project).stageFileText();
+    EXPECT_EQ(stage.substr(0, stage.find('\n') + 1), kept);
+    EXPECT_EQ(project.data().Title, title139);  // the project keeps what the user has not deleted
+}
+
 }  // namespace
 }  // namespace orvane
