@@ -123,7 +123,7 @@ std::string axisCaption(std::string_view caption, std::string_view unitTemplate,
 struct TGraphColour {
     int Red, Green, Blue;
 };
-// Curve colours by active-curve position modulo 17.
+// Curve colours by curve number modulo 17: a curve keeps its colour whatever else is switched off.
 inline constexpr std::array<TGraphColour, 17> kGraphColours{{
     {0, 0, 0},       {0, 0, 255},     {255, 0, 0},     {0, 128, 0},   {128, 0, 128}, {128, 0, 0},
     {0, 0, 128},     {255, 0, 255},   {128, 128, 0},   {0, 128, 128}, {128, 128, 128}, {0, 255, 0},

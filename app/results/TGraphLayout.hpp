@@ -101,7 +101,7 @@ inline int markerShape(int curve) { return curve % 10 + 1; }
 std::vector<int> markerPoints(int pointCount, int markers);
 // Curve pen width on a surface.
 inline int curveWidth(int ppiX, int widthLine) { return (static_cast<int>(ppiX / 300.0 + 0.5) + 1) * widthLine; }
-// The colour-table entry of the k-th active curve.
+// The colour-table entry of curve k (its number among all curves).
 inline const TGraphColour& curveColour(int k) { return kGraphColours[static_cast<size_t>(k % 17)]; }
 
 // Numbers of the tick labels (4 significant digits) and of the pointer

@@ -181,13 +181,12 @@ private:
         p_.save();
         p_.setClipRect(qrect(r));
         p_.setBrush(Qt::NoBrush);
-        int colourIndex = 0;
+        // A curve's colour and marker follow its own number, so switching
+        // another curve off never changes how this one is drawn or named.
         for (int c = 0; c < list.curveCount(); ++c) {
             const TLine& flags = c < plot_.Lines.curveCount() ? plot_.Lines.curve(c) : list.curve(c);
-            if (!flags.Active) continue;
-            const int k = colourIndex++;
-            if (!flags.Visible) continue;
-            QPen pen(colour(k), graph::curveWidth(s_.ppiX, plot_.WidthLine));
+            if (!flags.Active || !flags.Visible) continue;
+            QPen pen(colour(c), graph::curveWidth(s_.ppiX, plot_.WidthLine));
             pen.setJoinStyle(Qt::MiterJoin);
             p_.setPen(pen);
             const TLine& line = list.curve(c);
@@ -204,17 +203,16 @@ private:
 
     void legendBox()
     {
-        std::vector<std::pair<int, int>> entries;  // legend position, curve
-        const std::vector<int> active = TGraphPainter::activeCurves(plot_);
-        for (size_t k = 0; k < active.size(); ++k)
-            if (plot_.Lines.curve(active[k]).Visible) entries.emplace_back(static_cast<int>(k), active[k]);
+        std::vector<int> entries;  // the curves the legend names, each in its own colour and marker
+        for (int curve : TGraphPainter::activeCurves(plot_))
+            if (plot_.Lines.curve(curve).Visible) entries.push_back(curve);
         if (entries.empty()) return;
         const TPixelRect& c = s_.client;
         p_.setFont(TGraphPainter::textFont(h_, false));
         const QFontMetrics fm = p_.fontMetrics();
         int longest = 0;
-        for (const auto& e : entries)
-            longest = std::max(longest, fm.horizontalAdvance(qs(plot_.legendText(plot_.Lines.curve(e.second)))));
+        for (int curve : entries)
+            longest = std::max(longest, fm.horizontalAdvance(qs(plot_.legendText(plot_.Lines.curve(curve)))));
         const int th = fm.height();
         const int step = th + s_.ppiY / 32;
         const int x = c.l + static_cast<int>((c.r - c.l) * view_.legendLeft);
@@ -225,10 +223,10 @@ private:
         p_.drawRect(box);
         p_.setBrush(Qt::NoBrush);
         int top = y + s_.ppiY / 32;
-        for (const auto& [k, curve] : entries) {
-            p_.setPen(QPen(colour(k), graph::curveWidth(s_.ppiX, plot_.WidthLine)));
-            if (plot_.Markers > 0) marker(k, x + s_.ppiX / 16, top + th / 2);
-            p_.setPen(colour(k));
+        for (int curve : entries) {
+            p_.setPen(QPen(colour(curve), graph::curveWidth(s_.ppiX, plot_.WidthLine)));
+            if (plot_.Markers > 0) marker(curve, x + s_.ppiX / 16, top + th / 2);
+            p_.setPen(colour(curve));
             textAt(p_, x + 2 * (s_.ppiX / 16), top, qs(plot_.legendText(plot_.Lines.curve(curve))));
             top += step;
         }

@@ -14,7 +14,7 @@ namespace orvane {
 
 namespace {
 
-// Entry k in colour k of the table, on white, " *" for a visible curve.
+// A curve's entry, in the curve's own colour of the table, on white; " *" for a visible curve.
 class TLegendDelegate : public QStyledItemDelegate {
 public:
     TLegendDelegate(TPlotLegend& legend, TGraphPlot& plot) : QStyledItemDelegate(&legend), legend_(legend), plot_(plot)
@@ -24,10 +24,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const int row = index.row();
-        const TLine& line = plot_.Lines.curve(legend_.curveOf(row));
+        const int curve = legend_.curveOf(row);
+        const TLine& line = plot_.Lines.curve(curve);
         QString text = QString::fromStdString(plot_.legendText(line));
         if (line.Visible) text += QStringLiteral(" *");
-        const TGraphColour& c = graph::curveColour(row);
+        const TGraphColour& c = graph::curveColour(curve);
         painter->save();
         painter->fillRect(option.rect, Qt::white);
         painter->setFont(option.font);

@@ -4,7 +4,9 @@
 #include "results/TGraphPicture.hpp"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -111,14 +113,97 @@ TEST(GraphPainter, CurvesFromTheTwentyFirstOnAreNotDrawnUntilActivated)
         return QRect(QPoint(x0, py), QPoint(x1, py));
     };
     TDrawn d = draw(plot);
-    // Curve 23 (y = 23) would have been entry 22, blue (22 mod 17 = 5 is
-    // maroon); nothing coloured lies on its line.
+    // Curve 23 (y = 23), colour 22 mod 17 = 5, maroon, is not drawn:
+    // nothing of its colour lies on its line.
     const QRect row23 = rowOf(d, 23);
     EXPECT_EQ(test::countColour(d.image, QColor(128, 0, 0), row23), 0);
     plot.Lines.curve(22).Active = true;
     d = draw(plot);
-    // Now it is the 21st active curve: colour 20 mod 17 = 3, green.
-    EXPECT_EQ(test::countColour(d.image, QColor(0, 128, 0), rowOf(d, 23)), row23.width());
+    // Now it is drawn in its own colour, 22 mod 17 = 5: maroon.
+    EXPECT_EQ(test::countColour(d.image, QColor(128, 0, 0), rowOf(d, 23)), row23.width());
+}
+
+QColor tableColour(int curve)
+{
+    const TGraphColour& c = graph::curveColour(curve);
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+// Every vertex of the marker of `curve` centred on (cx, cy) has a pixel of
+// the curve's colour within one pixel (the curve's own line runs through it).
+bool markerOnCurve(const QImage& image, int curve, int cx, int cy)
+{
+    for (const graph::TVertex& v : graph::markerVertices(curve, cx, cy, kScreenPpi / 32, kScreenPpi / 32))
+        if (test::countColour(image, tableColour(curve), QRect(v.x - 1, v.y - 1, 3, 3)) == 0) return false;
+    return true;
+}
+
+// The legend box shows, around (cx, cy), exactly the marker of `curve` in
+// its colour, as drawn on white with the legend's pen.
+bool legendMarkerOf(const QImage& image, int curve, int cx, int cy)
+{
+    QImage expected(image.size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter p(&expected);
+        p.setPen(QPen(tableColour(curve), graph::curveWidth(kScreenPpi, 1)));
+        QPolygon outline;
+        for (const graph::TVertex& v : graph::markerVertices(curve, cx, cy, kScreenPpi / 32, kScreenPpi / 32))
+            outline << QPoint(v.x, v.y);
+        p.drawPolyline(outline);
+    }
+    const int r = kScreenPpi / 32 + 1;
+    for (int y = cy - r; y <= cy + r; ++y)
+        for (int x = cx - r; x <= cx + r; ++x)
+            if (image.pixel(x, y) != expected.pixel(x, y)) return false;
+    return true;
+}
+
+TEST(GraphPainter, ACurveKeepsItsColourAndMarkerWhateverIsSwitchedOff)
+{
+    // Curves 0..4 (and a sixth at the top of the range, where the clip cuts
+    // its markers), with one of them left out of the active curves or hidden
+    // in each case: every other curve is drawn, and named in the legend box,
+    // in its own colour and with its own marker. The legend box sits in the
+    // middle of the plot, clear of the frames.
+    const QSize size(800, 500);
+    for (const TSurfaceKind kind : {TSurfaceKind::Picture, TSurfaceKind::Printer}) {
+    for (int off = 0; off < 5; ++off) {
+        for (bool inactive : {true, false}) {
+            TGraphPlot plot = test::flatCurves(6, 5);
+            (inactive ? plot.Lines.curve(off).Active : plot.Lines.curve(off).Visible) = false;
+            TGraphSurface surface = TGraphPicture::surface(size, kScreenPpi);
+            surface.kind = kind;
+            TDrawn d;
+            d.view = TGraphPicture::openingView(plot, size, kScreenPpi);
+            d.view.legendLeft = d.view.legendTop = 0.3;
+            d.rects = TGraphPainter::layout(plot, surface);
+            d.image = QImage(size, QImage::Format_RGB32);
+            {
+                QPainter painter(&d.image);
+                TGraphPainter::paint(painter, plot, d.view, surface);
+            }
+            const TPanelRange& r = d.view.ranges[0];
+            const TPixelRect& c = d.rects.client;
+            const int legendX = c.l + static_cast<int>((c.r - c.l) * d.view.legendLeft);
+            const int legendY = c.t + static_cast<int>((c.b - c.t) * d.view.legendTop);
+            const QFontMetrics fm(TGraphPainter::textFont(TGraphPainter::scaledFontHeight(plot, surface), false));
+            int entry = 0;
+            for (int curve = 0; curve < 5; ++curve) {
+                if (curve == off) continue;
+                const int y = graph::pixelY(curve + 1, r.y, d.rects.plot, false);
+                const int x = graph::pixelX(1, r.x, d.rects.plot);
+                const std::string what = std::string(kind == TSurfaceKind::Printer ? "printed" : "picture") +
+                                         ": curve " + std::to_string(curve) + " with curve " + std::to_string(off) +
+                                         (inactive ? " inactive" : " hidden");
+                EXPECT_TRUE(markerOnCurve(d.image, curve, x, y)) << what << ", on the curve";
+                const int top = legendY + kScreenPpi / 32 + entry++ * (fm.height() + kScreenPpi / 32);
+                EXPECT_TRUE(legendMarkerOf(d.image, curve, legendX + kScreenPpi / 16, top + fm.height() / 2))
+                    << what << ", in the legend";
+            }
+        }
+    }
+    }
 }
 
 TEST(GraphPainter, PictureSizesAndTheOneInchMinimum)

@@ -359,6 +359,32 @@ TEST(PlotForm, LegendEntriesInTheirColoursStarredWhileVisibleAndKeptInsideWhenDr
     EXPECT_EQ(legend->pos(), QPoint(0, 0));
 }
 
+TEST(PlotForm, LegendEntriesKeepTheirCurvesColoursWhenAnEarlierCurveIsInactive)
+{
+    TOpened w(test::flatCurves(3, 5));
+    w.form->applyActive({false, true, true});  // as the Active Curves dialog does
+    TPlotLegend* legend = w.form->legend();
+    ASSERT_EQ(legend->count(), 2);
+    legend->doItemsLayout();  // the rebuilt list lays its items out lazily
+    const QImage image = legend->viewport()->grab().toImage();
+    const auto pixelsIn = [&](int row, QColor colour) {
+        const QRect r = legend->visualItemRect(legend->item(row));
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += std::abs(c.red() - colour.red()) < 60 && std::abs(c.green() - colour.green()) < 60 &&
+                     std::abs(c.blue() - colour.blue()) < 60;
+            }
+        return n;
+    };
+    // Curve 2 in colour 1, blue; curve 3 in colour 2, red: the first curve
+    // being left out moves neither.
+    EXPECT_GT(pixelsIn(0, QColor(0, 0, 255)), 20);
+    EXPECT_GT(pixelsIn(1, QColor(255, 0, 0)), 20);
+    EXPECT_EQ(pixelsIn(1, QColor(0, 0, 255)), 0);
+}
+
 TEST(PlotForm, SaveToDiskWritesThePictureInTheChosenColours)
 {
     QTemporaryDir dir;
