@@ -68,7 +68,7 @@ void addOptions(CLI::App& app, CommandLine& c)
     app.add_option("--plots", c.plots, "export-list numbers 1..7 for --export-xlsx, comma-separated");
     app.add_option("--side-view", c.sideView, "FILE.ov5d OUT: draw the side view (.png .svg .pdf)")->expected(2);
     app.add_option("--view-3d", c.view3d, "FILE.ov5d OUT.png: draw the 3-D View from an oblique angle")->expected(2);
-    app.add_option("--factor", c.factor, "--view-3d with the deformed shape, deflections times this factor");
+    app.add_option("--factor", c.factor, "--view-3d with the deformed shape, deflections magnified this many times");
     app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view and --view-3d");
     app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view and --view-3d");
     app.add_option("--ppi", c.ppi, "pixels per inch for --picture");

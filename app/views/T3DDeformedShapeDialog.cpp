@@ -41,7 +41,7 @@ T3DDeformedShapeDialog::T3DDeformedShapeDialog(T3DDisplay& display, QWidget* par
     auto* grid = new QGridLayout(this);
     grid->addWidget(deformed_, 0, 0, 1, 3);
     grid->addWidget(undeformed_, 1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Deformed Shape Factor"), this), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Magnification"), this), 2, 0);
     grid->addWidget(factor_, 2, 1);
     grid->addLayout(arrows, 2, 2);
     grid->addWidget(close, 3, 0, 1, 3, Qt::AlignRight);

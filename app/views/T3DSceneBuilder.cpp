@@ -196,15 +196,19 @@ private:
         plane(d_.WaterDepthExcavation * m.base, face, x_.a);
     }
 
-    // Deflection of node n times the factor, or none without results.
+    // Deflection of node n in the model's length unit times the factor, or
+    // none without results: the results give English deflections in inches
+    // on a model drawn in feet, so the factor is the magnification.
     bool deflections(std::vector<double>& u) const
     {
         if (!T3DSceneBuilder::hasDeflection(def_)) return false;
         const TLine& curve = def_->Lines.curve(0);
         const int nodes = std::min(x_.NI + 1, curve.pointCount());
         if (nodes < 2) return false;
+        const double toModel = TModelUnits(u_).base;
         u.resize(static_cast<size_t>(nodes));
-        for (int n = 0; n < nodes; ++n) u[static_cast<size_t>(n)] = show_.factor * curve.Points[static_cast<size_t>(n)].X;
+        for (int n = 0; n < nodes; ++n)
+            u[static_cast<size_t>(n)] = show_.factor * toModel * curve.Points[static_cast<size_t>(n)].X;
         return true;
     }
 

@@ -10,6 +10,7 @@
 #include "model/TMainGraphs.hpp"
 #include "model/TPlotFileReader.hpp"
 #include "model/TProject.hpp"
+#include "model/TUnits.hpp"
 
 #include <gtest/gtest.h>
 
@@ -504,14 +505,25 @@ std::map<int, double> reportDeflections(const std::string& path)
     return found;
 }
 
-TEST(Scene3DExample, DeformedBricksFollowFactorTimesDeflection)
+// The factor magnifies the deflection in the model's own length unit: the
+// report prints English deflections in inches on a wall drawn in feet, SI
+// ones in metres on a wall drawn in metres.
+class Scene3DExample : public ::testing::TestWithParam<std::pair<const char*, double>> {};
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndSi, Scene3DExample,
+                         ::testing::Values(std::make_pair("sand-anchored-generated-py", 1.0 / 12.0),
+                                           std::make_pair("si-sand-cantilever", 1.0)));
+
+TEST_P(Scene3DExample, DeformedBricksFollowFactorTimesDeflection)
 {
     const std::string root = ORVANE_SOURCE_DIR;
+    const std::string name = GetParam().first;
+    const double toModel = GetParam().second;
     TProject project;
-    ASSERT_FALSE(TDataFileReader::readProject(project, root + "/examples/sand-anchored-generated-py.ov5d",
-                                              TLayout::Current));
+    ASSERT_FALSE(TDataFileReader::readProject(project, root + "/examples/" + name + ".ov5d", TLayout::Current));
+    EXPECT_EQ(project.data().Units, toModel == 1.0 ? TUnits::kSI : TUnits::kEnglish);
     TMainGraphs graphs;
-    const std::string expected = root + "/tests/engine/golden/expected/sand-anchored-generated-py/";
+    const std::string expected = root + "/tests/engine/golden/expected/" + name + "/";
     ASSERT_TRUE(TPlotFileReader::read(graphs, project, expected + "wall.ov5p"));
     const std::map<int, double> printed = reportDeflections(expected + "wall.ov5o");
     const int NI = project.data().Increments;
@@ -536,8 +548,8 @@ TEST(Scene3DExample, DeformedBricksFollowFactorTimesDeflection)
         const T3DPoint bottom{(b.corners[4].x + b.corners[5].x) / 2, 0, (b.corners[4].z + b.corners[5].z) / 2};
         // Three significant digits in the report.
         auto near = [&](double x, int n) {
-            const double u = 20 * printed.at(n);
-            EXPECT_NEAR(x, u, 20 * std::max(5e-3 * std::fabs(printed.at(n)), 5e-6)) << "node " << n;
+            const double u = 20 * toModel * printed.at(n);
+            EXPECT_NEAR(x, u, 20 * toModel * std::max(5e-3 * std::fabs(printed.at(n)), 5e-6)) << "node " << n;
         };
         near(top.x, i - 1);
         near(bottom.x, i);
@@ -557,7 +569,7 @@ TEST(Scene3DExample, DeformedBricksFollowFactorTimesDeflection)
         EXPECT_NEAR(b.centre().x, 0, 1e-12);
 }
 
-TEST(Scene3DExample, NoDeformedShapeWithoutTwoPoints)
+TEST(Scene3DDeflection, NoDeformedShapeWithoutTwoPoints)
 {
     TGraphPlot graph;
     EXPECT_FALSE(T3DSceneBuilder::hasDeflection(nullptr));
