@@ -333,7 +333,10 @@ int TGraphPainter::scaledFontHeight(const TGraphPlot& plot, const TGraphSurface&
 
 QFont TGraphPainter::textFont(int pixelHeight, bool bold)
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    // The serif family that setup installs, named outright: a family the
+    // system maps by likeness (another "Times" installed later) would move
+    // every text and make pictures differ between machines.
+    QFont font(QStringLiteral("DejaVu Serif"));
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(std::max(1, pixelHeight));
     font.setBold(bold);

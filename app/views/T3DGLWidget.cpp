@@ -1,6 +1,7 @@
 #include "views/T3DGLWidget.hpp"
 
 #include "views/T3DSceneBuilder.hpp"
+#include "views/T3DScenePainter.hpp"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -285,6 +286,7 @@ void T3DGLWidget::drawLabels()
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(T3DScenePainter::labelFont(painter.font()));
     const qreal ratio = devicePixelRatioF();
     auto draw = [&](const T3DLabel& label, bool centred) {
         const auto [x, y] = camera_.toWindow(label.at);

@@ -162,6 +162,7 @@ void T3DScenePainter::paint(QImage& image, const T3DScene& scene, const T3DCamer
     TRaster(image, camera).draw(scene);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(T3DScenePainter::labelFont(painter.font()));
     auto text = [&](const T3DLabel& label, bool centred) {
         const auto [x, y] = camera.toWindow(label.at);
         painter.setPen(qcolour(label.colour));
@@ -184,6 +185,14 @@ void T3DScenePainter::paint(QImage& image, const T3DScene& scene, const T3DCamer
     bold.setBold(true);
     painter.setFont(bold);
     for (const T3DLabel& label : T3DSceneBuilder::axes(camera.axisLength() * 1.15).labels) text(label, true);
+}
+
+QFont T3DScenePainter::labelFont(QFont font)
+{
+    // Named outright, as the side view's: the same letters on every machine,
+    // whatever the system's default family is.
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    return font;
 }
 
 T3DCamera T3DScenePainter::obliqueCamera(const T3DExtents& extents, int width, int height)

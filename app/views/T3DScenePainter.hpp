@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include <QFont>
+
 class QImage;
 
 namespace orvane {
@@ -21,6 +23,9 @@ class T3DScenePainter {
 public:
     // Draws over `image` (white for the window's clear colour).
     static void paint(QImage& image, const T3DScene& scene, const T3DCamera& camera, bool axes);
+
+    // `font` in the labels' family, the one the window and the pictures share.
+    static QFont labelFont(QFont font);
 
     // The camera of the runner's pictures: looking down from the excavated
     // side at an oblique angle.
