@@ -3,9 +3,13 @@
 # With --clang only the (large) clang tool chain that scripts/fuzz.sh and
 # scripts/sanitize.sh need: the compiler, its sanitizer and libFuzzer
 # run-time libraries, and llvm for the symbolizer of their reports.
+# With --runner only what the engine and orvane-run's analysis need (the
+# first command of the README builds nothing else).
 set -euo pipefail
 if [ "${1:-}" = "--clang" ]; then
   packages=(clang libclang-rt-14-dev llvm)
+elif [ "${1:-}" = "--runner" ]; then
+  packages=(build-essential cmake ninja-build libcli11-dev nlohmann-json3-dev)
 else
 packages=(build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev gfortran
           qt6-base-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libxlsxwriter-dev libcli11-dev
