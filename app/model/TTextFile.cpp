@@ -2,8 +2,8 @@
 
 #include "model/EReadError.hpp"
 #include "model/EWriteError.hpp"
+#include "model/TFileReplacer.hpp"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -19,20 +19,7 @@ namespace {
     throw EWriteError("Cannot write file \"" + path.string() + "\": " + std::strerror(error));
 }
 
-// A name beside the target that no other writer in this or another process
-// uses at the same time; the file is created with the usual permissions.
-int createBeside(const std::filesystem::path& path, std::filesystem::path& temporary)
-{
-    static std::atomic<unsigned> counter{0};
-    for (;;) {
-        temporary = path;
-        temporary += ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-}
-
-bool writeAll(int fd, const std::string& text, bool sync)
+bool writeAll(int fd, const std::string& text)
 {
     const char* data = text.data();
     size_t left = text.size();
@@ -45,7 +32,7 @@ bool writeAll(int fd, const std::string& text, bool sync)
         data += written;
         left -= static_cast<size_t>(written);
     }
-    return !sync || ::fsync(fd) == 0;
+    return true;
 }
 
 }  // namespace
@@ -67,26 +54,12 @@ void TTextFile::write(const std::filesystem::path& path, const std::string& text
     if (target == Target::RunFolder) {
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (fd < 0) writeFailed(path, errno);
-        const bool written = writeAll(fd, text, false);
+        const bool written = writeAll(fd, text);
         const int error = errno;
         if (::close(fd) != 0 || !written) writeFailed(path, written ? errno : error);
         return;
     }
-    std::filesystem::path temporary;
-    const int fd = createBeside(path, temporary);
-    if (fd < 0) writeFailed(path, errno);
-    const bool written = writeAll(fd, text, true);
-    const int writeError = errno;
-    if (::close(fd) != 0 || !written) {
-        const int error = written ? errno : writeError;
-        ::unlink(temporary.c_str());
-        writeFailed(path, error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        writeFailed(path, error);
-    }
+    TFileReplacer::replace(path, text);
 }
 
 }  // namespace orvane

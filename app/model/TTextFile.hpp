@@ -13,8 +13,8 @@ public:
     // be opened.
     static std::vector<std::string> readLines(const std::filesystem::path& path);
 
-    // UserFile: written beside the target, flushed to disk and renamed over
-    // it, so a failed write or a crash leaves the old file or the new one.
+    // UserFile: written through TFileReplacer, so a failed write or a crash
+    // leaves the old file or the new one.
     // RunFolder: a file of a private run folder that is removed when the run
     // ends, which no crash can leave to anyone: written in place, not flushed.
     enum class Target { UserFile, RunFolder };

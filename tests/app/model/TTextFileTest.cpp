@@ -3,39 +3,15 @@
 #include "model/TProjectFiles.hpp"
 #include "model/TTextFile.hpp"
 
+#include "FileSizeLimit.hpp"
 #include "FileText.hpp"
 #include "SampleProject.hpp"
 #include "TestFolder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace orvane {
 namespace {
-
-// Makes every write beyond `bytes` fail (as on a full disk) while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
 
 size_t filesIn(const std::filesystem::path& folder)
 {
