@@ -62,16 +62,41 @@ double majorStep(double span, int intervals)
     return 10 * g;
 }
 
+int majorCount(const TAxisRange& range, double major)
+{
+    return static_cast<int>(std::floor(range.max / major + kWholeSlack) - std::ceil(range.min / major - kWholeSlack)) + 1;
+}
+
+double smallerStep(double step)
+{
+    // 10 -> 5 -> 2 -> 1 -> 0.5 ...: the steps a decade's digits 1, 2 and 5 give.
+    const double g = std::pow(10.0, std::floor(std::log10(step) + kWholeSlack));
+    const int d = static_cast<int>(step / g + kWholeSlack);
+    if (d >= 5) return 2 * g;
+    if (d >= 2) return g;
+    return g / 2;
+}
+
 TTicks ticks(const TAxisRange& range, int pixels, int h)
 {
     TTicks t;
-    const int intervals = h > 0 ? std::abs(pixels) / (kTickIntervalInH * h) : 0;
-    if (intervals == 0 || !(range.width() > 0)) return t;
+    if (h <= 0 || pixels == 0 || !(range.width() > 0)) return t;
+    const int intervals = std::max(1, std::abs(pixels) / (kTickIntervalInH * h));
     t.major = majorStep(range.width(), intervals);
+    // A short axis still gets three labelled ticks: finer steps, whose
+    // labels the painter sets smaller where they would otherwise touch.
+    while (majorCount(range, t.major) < kLeastLabelledTicks) t.major = smallerStep(t.major);
     t.minor = t.major / 5;
     t.first = static_cast<std::int64_t>(std::ceil(range.min / t.minor - kWholeSlack));
     t.last = static_cast<std::int64_t>(std::floor(range.max / t.minor + kWholeSlack));
     return t;
+}
+
+int labelFontHeight(int h, double spacing, int widest)
+{
+    const double needed = widest + h / 2.0;
+    if (needed <= spacing || widest <= 0) return h;
+    return std::max(kSmallestLabelFont, static_cast<int>(std::floor(h * spacing / needed)));
 }
 
 TGraphRects layout(const TLayoutInput& in)

@@ -72,9 +72,21 @@ TAxisRange roundedRange(double lo, double hi);
 TPanelRange autoRange(const TCurveList& list);
 // The major tick step for a span divided into about `intervals` parts.
 double majorStep(double span, int intervals);
-// Ticks of an axis drawn over `pixels` pixels with font height h; empty
-// when the axis is shorter than one tick interval of 6h.
+// Every axis with a span has at least this many labelled (major) ticks.
+inline constexpr int kLeastLabelledTicks = 3;
+// Tick labels are never set smaller than this many pixels.
+inline constexpr int kSmallestLabelFont = 6;
+// Major ticks of a step that fall inside the range.
+int majorCount(const TAxisRange& range, double major);
+// Ticks of an axis drawn over `pixels` pixels with font height h: about one
+// major interval per 6h, and at least three major ticks inside the range
+// however short the axis (empty only for an empty range or axis).
 TTicks ticks(const TAxisRange& range, int pixels, int h);
+// The font height of an axis's tick labels: h where the widest label (its
+// width at h) and half a line of space fit between two major ticks
+// `spacing` pixels apart, smaller in proportion where not, down to the
+// smallest label font.
+int labelFontHeight(int h, double spacing, int widest);
 
 // Rectangles of the graph on a surface.
 TGraphRects layout(const TLayoutInput& in);

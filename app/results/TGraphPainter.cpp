@@ -125,6 +125,9 @@ private:
         if (tx.empty() || ty.empty()) return;
         p_.setFont(TGraphPainter::textFont(h_, false));
         const int lh = p_.fontMetrics().height();
+        const QFont font = p_.font();
+        const QFont xFont = TGraphPainter::textFont(labelHeight(tx, v.x, r.r - r.l), false);
+        const QFont yFont = TGraphPainter::textFont(labelHeight(ty, v.y, r.b - r.t), false);
         const QPen solid(Qt::black, 1);
         // The grid's dots keep their screen spacing on a printer's finer
         // pixels, where a plain dotted pen would close up into a solid line.
@@ -144,7 +147,9 @@ private:
             p_.drawLine(x, r.t, x, r.b);
             p_.setPen(solid);
             const QString label = qs(graph::generalFormat(value, 4));
+            p_.setFont(xFont);
             centredText(p_, x, plot_.XOnTop ? r.t - lh - s_.ppiY / 32 : r.b + s_.ppiY / 16, label);
+            p_.setFont(font);
         }
         for (std::int64_t k = ty.first; k <= ty.last; ++k) {
             const double value = static_cast<double>(k) * ty.minor;
@@ -156,8 +161,15 @@ private:
             p_.setPen(dotted);
             p_.drawLine(r.l, y, r.r, y);
             p_.setPen(solid);
+            p_.setFont(yFont);
             rotatedText(p_, r.l - lh - s_.ppiX / 32, y, qs(graph::generalFormat(value, 4)));
+            p_.setFont(font);
         }
+    }
+
+    int labelHeight(const TTicks& t, const TAxisRange& range, int pixels) const
+    {
+        return TGraphPainter::tickLabelHeight(t, range, pixels, h_);
     }
 
     void marker(int shape, int cx, int cy)
@@ -343,6 +355,69 @@ QFont TGraphPainter::textFont(int pixelHeight, bool bold)
     return font;
 }
 
+namespace {
+
+// The major ticks' values and labels, in the order drawn.
+std::vector<std::pair<double, QString>> majorLabels(const TTicks& t)
+{
+    std::vector<std::pair<double, QString>> labels;
+    for (std::int64_t k = t.first; k <= t.last; ++k) {
+        if (k % 5 != 0) continue;
+        const double value = static_cast<double>(k) * t.minor;
+        labels.emplace_back(value, qs(graph::generalFormat(value, 4)));
+    }
+    return labels;
+}
+
+}  // namespace
+
+int TGraphPainter::tickLabelHeight(const TTicks& t, const TAxisRange& range, int pixels, int h)
+{
+    if (t.empty() || !(range.width() > 0)) return h;
+    const double spacing = t.major / range.width() * std::abs(pixels);
+    const auto widest = [&](int height) {
+        const QFontMetrics fm(textFont(height, false));
+        int w = 0;
+        for (const auto& [value, text] : majorLabels(t)) w = std::max(w, fm.horizontalAdvance(text));
+        return w;
+    };
+    int height = graph::labelFontHeight(h, spacing, widest(h));
+    // Widths do not scale exactly with the size: step down until they fit.
+    while (height > graph::kSmallestLabelFont && height < h && widest(height) + height / 2.0 > spacing) --height;
+    return height;
+}
+
+std::vector<TTickLabel> TGraphPainter::tickLabels(const TGraphPlot& plot, const TGraphView& view,
+                                                  const TGraphSurface& s, int panel, bool xAxis)
+{
+    const TGraphRects rects = layout(plot, s);
+    const TPixelRect& r = rects.panels[static_cast<size_t>(panel)];
+    const TPanelRange& v = view.ranges[static_cast<size_t>(panel)];
+    const int h = scaledFontHeight(plot, s);
+    const TTicks tx = graph::ticks(v.x, r.r - r.l, h), ty = graph::ticks(v.y, r.b - r.t, h);
+    std::vector<TTickLabel> labels;
+    if (tx.empty() || ty.empty()) return labels;
+    const int lh = QFontMetrics(textFont(h, false)).height();
+    const TTicks& t = xAxis ? tx : ty;
+    const TAxisRange& range = xAxis ? v.x : v.y;
+    const int height = tickLabelHeight(t, range, xAxis ? r.r - r.l : r.b - r.t, h);
+    const QFontMetrics fm(textFont(height, false));
+    for (const auto& [value, text] : majorLabels(t)) {
+        const int w = fm.horizontalAdvance(text);
+        if (xAxis) {
+            const int x = graph::pixelX(value, v.x, r);
+            if (x < r.l || x > r.r) continue;
+            const int top = plot.XOnTop ? r.t - lh - s.ppiY / 32 : r.b + s.ppiY / 16;
+            labels.push_back({value, text, height, QRect(x - w / 2, top, w, fm.height())});
+        } else {
+            const int y = graph::pixelY(value, v.y, r, plot.XOnTop);
+            if (y < r.t || y > r.b) continue;
+            labels.push_back({value, text, height, QRect(r.l - lh - s.ppiX / 32, y - w / 2, fm.height(), w)});
+        }
+    }
+    return labels;
+}
+
 TGraphRects TGraphPainter::layout(const TGraphPlot& plot, const TGraphSurface& s)
 {
     TLayoutInput in;
@@ -390,13 +465,75 @@ QSize TGraphPainter::legendControlSize(const TGraphPlot& plot, int ppi)
     return {longest + ppi / 4, static_cast<int>(active.size()) * itemHeight + 3};
 }
 
-TPixelRect TGraphPainter::defaultLegendRect(const TGraphRects& rects, QSize legend)
+namespace {
+
+TPixelRect insideClient(TPixelRect r, const TPixelRect& c)
 {
-    TPixelRect r{rects.plot.r - legend.width(), rects.plot.b - legend.height(), rects.plot.r, rects.plot.b};
-    const TPixelRect& c = rects.client;
     const int dx = std::max(c.l - r.l, std::min(0, c.r - r.r));
     const int dy = std::max(c.t - r.t, std::min(0, c.b - r.b));
     return {r.l + dx, r.t + dy, r.r + dx, r.b + dy};
+}
+
+// Points of the drawn curves, a pixel or two apart along each segment, that
+// fall inside the box (grown by a little room around it).
+int coveredPoints(const TGraphPlot& plot, const TGraphView& view, const TGraphRects& rects, const TPixelRect& box)
+{
+    constexpr int kRoom = 3;
+    const int panels = plot.ShowThree ? 3 : 1;
+    int covered = 0;
+    for (int i = 0; i < panels; ++i) {
+        const TCurveList& list = panelList(plot, i);
+        const TPixelRect& r = rects.panels[static_cast<size_t>(i)];
+        const TPanelRange& v = view.ranges[static_cast<size_t>(i)];
+        const int drawn = plot.ShowThree && list.curveCount() > 1 ? list.pointCount() - 1 : list.pointCount();
+        for (int c = 0; c < list.curveCount(); ++c) {
+            const TLine& flags = c < plot.Lines.curveCount() ? plot.Lines.curve(c) : list.curve(c);
+            if (!flags.Active || !flags.Visible) continue;
+            const std::vector<TFloatPoint>& points = list.curve(c).Points;
+            for (int j = 0; j + 1 < drawn && j + 1 < static_cast<int>(points.size()); ++j) {
+                const double x1 = graph::pixelX(points[static_cast<size_t>(j)].X, v.x, r);
+                const double y1 = graph::pixelY(points[static_cast<size_t>(j)].Y, v.y, r, plot.XOnTop);
+                const double x2 = graph::pixelX(points[static_cast<size_t>(j + 1)].X, v.x, r);
+                const double y2 = graph::pixelY(points[static_cast<size_t>(j + 1)].Y, v.y, r, plot.XOnTop);
+                const int steps = std::clamp(static_cast<int>(std::hypot(x2 - x1, y2 - y1) / 2), 1, 10000);
+                for (int k = 0; k <= steps; ++k) {
+                    const double x = x1 + (x2 - x1) * k / steps, y = y1 + (y2 - y1) * k / steps;
+                    covered += x >= box.l - kRoom && x <= box.r + kRoom && y >= box.t - kRoom && y <= box.b + kRoom;
+                }
+            }
+        }
+    }
+    return covered;
+}
+
+}  // namespace
+
+TPixelRect TGraphPainter::defaultLegendRect(const TGraphPlot& plot, const TGraphView& view, const TGraphRects& rects,
+                                            QSize legend)
+{
+    // Corners of the panels, the last panel's bottom-right first: the one
+    // whose box covers the fewest curve points (none, where one is free).
+    const int panels = plot.ShowThree ? 3 : 1;
+    const int w = legend.width(), h = legend.height();
+    std::vector<TPixelRect> corners;
+    for (int i = panels - 1; i >= 0; --i) {
+        const TPixelRect& p = rects.panels[static_cast<size_t>(i)];
+        corners.push_back({p.r - w, p.b - h, p.r, p.b});
+        corners.push_back({p.r - w, p.t, p.r, p.t + h});
+        corners.push_back({p.l, p.b - h, p.l + w, p.b});
+        corners.push_back({p.l, p.t, p.l + w, p.t + h});
+    }
+    TPixelRect best = insideClient(corners.front(), rects.client);
+    int fewest = coveredPoints(plot, view, rects, best);
+    for (size_t k = 1; k < corners.size() && fewest > 0; ++k) {
+        const TPixelRect r = insideClient(corners[k], rects.client);
+        const int covered = coveredPoints(plot, view, rects, r);
+        if (covered < fewest) {
+            fewest = covered;
+            best = r;
+        }
+    }
+    return best;
 }
 
 void TGraphPainter::paint(QPainter& painter, const TGraphPlot& plot, const TGraphView& view,

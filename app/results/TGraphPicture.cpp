@@ -81,8 +81,8 @@ TGraphView TGraphPicture::openingView(const TGraphPlot& plot, QSize window, int 
     view.ranges = TGraphPainter::autoRanges(plot);
     TGraphSurface s = surface(window, screenPpi);
     s.kind = TSurfaceKind::Window;
-    const TPixelRect legend =
-        TGraphPainter::defaultLegendRect(TGraphPainter::layout(plot, s), TGraphPainter::legendControlSize(plot, screenPpi));
+    const TPixelRect legend = TGraphPainter::defaultLegendRect(plot, view, TGraphPainter::layout(plot, s),
+                                                               TGraphPainter::legendControlSize(plot, screenPpi));
     if (window.width() > 0 && window.height() > 0) {
         view.legendLeft = static_cast<double>(legend.l) / window.width();
         view.legendTop = static_cast<double>(legend.t) / window.height();

@@ -262,7 +262,7 @@ TGraphView TPlotForm::view() const
 void TPlotForm::relayout(bool byCommand)
 {
     if (byCommand) {
-        const TPixelRect r = TGraphPainter::defaultLegendRect(rects(), legend_->size());
+        const TPixelRect r = TGraphPainter::defaultLegendRect(plot_, view(), rects(), legend_->size());
         legend_->move(r.l, r.t);
     }
     legend_->keepInside();

@@ -86,8 +86,44 @@ TEST(GraphTicks, MinorTicksAreAnchoredAtZeroAndNeedSixFontHeightsEach)
     EXPECT_DOUBLE_EQ(t.minor, 0.2);
     EXPECT_EQ(t.first, -12);  // -2.4: -2.5 is no multiple of 0.2
     EXPECT_EQ(t.last, 0);
-    EXPECT_TRUE(graph::ticks({0, 10}, 83, 14).empty());
-    EXPECT_FALSE(graph::ticks({0, 10}, 84, 14).empty());
+    EXPECT_TRUE(graph::ticks({0, 0}, 168, 14).empty());
+    EXPECT_TRUE(graph::ticks({0, 10}, 0, 14).empty());
+}
+
+TEST(GraphTicks, EveryAxisHasThreeLabelledTicksHoweverShort)
+{
+    // Axes that hold one interval of 6h or none at all: the step is made
+    // finer (1, 2, 5 in each decade) until three major ticks fall inside.
+    struct Case {
+        TAxisRange range;
+        int pixels;
+        double major;
+    };
+    const Case cases[] = {
+        {{0, 10}, 83, 5},          // one interval would give 10: 0 and 10 only
+        {{0, 10}, 20, 5},          // shorter than one interval
+        {{-350, 100}, 90, 100},    // a moment panel: 200 gives only -200 and 0; 100 gives five
+        {{-0.4, 0.1}, 60, 0.2},    // -0.4, -0.2, 0
+        {{0, 60}, 400, 10},        // room for four intervals, raw 15: 10 as before
+        {{-12, 8}, 15, 5},         // -10, -5, 0, 5
+    };
+    for (const Case& c : cases) {
+        const TTicks t = graph::ticks(c.range, c.pixels, 14);
+        int labelled = 0;
+        for (std::int64_t k = t.first; k <= t.last; ++k) labelled += k % 5 == 0;
+        EXPECT_GE(labelled, graph::kLeastLabelledTicks) << c.range.min << " .. " << c.range.max << " over " << c.pixels;
+        EXPECT_EQ(labelled, graph::majorCount(c.range, t.major));
+        EXPECT_NEAR(t.major, c.major, c.major * 1e-12) << c.range.min << " .. " << c.range.max;
+    }
+}
+
+TEST(GraphTicks, LabelsShrinkOnlyWhenTheyWouldTouch)
+{
+    // Widest label 30 pixels at h = 14 needs 37 between ticks.
+    EXPECT_EQ(graph::labelFontHeight(14, 37, 30), 14);
+    EXPECT_EQ(graph::labelFontHeight(14, 100, 30), 14);
+    EXPECT_EQ(graph::labelFontHeight(14, 18.5, 30), 7);  // half the room: half the size
+    EXPECT_EQ(graph::labelFontHeight(14, 5, 30), graph::kSmallestLabelFont);
 }
 
 TEST(GraphLayout, WindowRectanglesForOneAndThreePanelsWithTheStrip)

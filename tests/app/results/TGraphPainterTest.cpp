@@ -3,6 +3,12 @@
 #include "results/TGraphPainter.hpp"
 #include "results/TGraphPicture.hpp"
 
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
+#include "model/TMainGraphs.hpp"
+#include "model/TPlotFileReader.hpp"
+#include "model/TProject.hpp"
+
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
@@ -204,6 +210,94 @@ TEST(GraphPainter, ACurveKeepsItsColourAndMarkerWhateverIsSwitchedOff)
         }
     }
     }
+}
+
+// The three-panel graph of an analysed example, as the window shows it.
+TGraphPlot exampleThreePanels(const std::string& name)
+{
+    const std::string root = ORVANE_SOURCE_DIR;
+    TProject project;
+    EXPECT_FALSE(TDataFileReader::readProject(project, root + "/examples/" + name + ".ov5d", TLayout::Current));
+    TMainGraphs graphs;
+    EXPECT_TRUE(TPlotFileReader::read(graphs, project, root + "/tests/engine/golden/expected/" + name + "/wall.ov5p"));
+    TGraphPlot plot = graphs.pltDMS;
+    TGraphPainter::activateFirst(plot);
+    return plot;
+}
+
+TEST(GraphPainter, EveryPanelOfTheThreePanelGraphHasThreeTickLabelsThatDoNotTouch)
+{
+    struct Size {
+        const char* what;
+        QSize pixels;
+        int ppi;
+        TSurfaceKind kind;
+    };
+    const Size sizes[] = {
+        {"the window at its default size", {640, 460}, 96, TSurfaceKind::Window},
+        {"a 6 x 4 in picture at 72 ppi", {432, 288}, 72, TSurfaceKind::Picture},
+        {"a 10 x 6.5 in picture at 96 ppi", {960, 624}, 96, TSurfaceKind::Picture},
+    };
+    for (const char* example : {"sand-anchored-generated-py", "cantilever-user-py", "si-sand-cantilever"}) {
+        const TGraphPlot plot = exampleThreePanels(example);
+        for (const Size& size : sizes) {
+            TGraphSurface s = TGraphPicture::surface(size.pixels, size.ppi);
+            s.kind = size.kind;
+            const TGraphView view = TGraphPicture::openingView(plot, size.pixels, size.ppi);
+            for (int panel = 0; panel < 3; ++panel)
+                for (bool xAxis : {true, false}) {
+                    const std::vector<TTickLabel> labels = TGraphPainter::tickLabels(plot, view, s, panel, xAxis);
+                    const std::string what = std::string(example) + ", " + size.what + ", panel " +
+                                             std::to_string(panel + 1) + (xAxis ? ", X" : ", depth");
+                    EXPECT_GE(labels.size(), 3u) << what;
+                    for (size_t k = 1; k < labels.size(); ++k) {
+                        const QRect& a = labels[k - 1].box;
+                        const QRect& b = labels[k].box;
+                        EXPECT_FALSE(a.intersects(b)) << what << ": " << labels[k - 1].text.toStdString() << " and "
+                                                      << labels[k].text.toStdString();
+                    }
+                    for (const TTickLabel& l : labels)
+                        EXPECT_GE(l.fontHeight, graph::kSmallestLabelFont) << what;
+                }
+        }
+    }
+}
+
+TEST(GraphPainter, TheDefaultLegendCoversNoCurveWhereACornerIsFree)
+{
+    // The shear panel's curve runs into its bottom-right corner, where the
+    // legend used to go: it goes to a corner that no curve reaches, in the
+    // window and so in the pictures.
+    TGraphPlot plot = test::threePanelWithWall();
+    for (int j = 0; j <= 10; ++j) plot.Lines3.point(0, j) = {0.3 * j, static_cast<double>(j)};
+    const QSize size(640, 460);
+    TGraphSurface s = TGraphPicture::surface(size, 96);
+    s.kind = TSurfaceKind::Window;
+    const TGraphView view = TGraphPicture::openingView(plot, size, 96);
+    const TGraphRects rects = TGraphPainter::layout(plot, s);
+    const QSize legend = TGraphPainter::legendControlSize(plot, 96);
+    const TPixelRect r = TGraphPainter::defaultLegendRect(plot, view, rects, legend);
+    EXPECT_EQ(r.r - r.l, legend.width());
+    EXPECT_EQ(r.b - r.t, legend.height());
+    const auto drawn = [&](bool curve) {
+        TGraphPlot p = plot;
+        p.Lines.curve(0).Visible = curve;
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TGraphPainter::paint(painter, p, view, s);
+        return image;
+    };
+    const QImage with = drawn(true), without = drawn(false);
+    int touched = 0;
+    for (int y = r.t; y <= r.b; ++y)
+        for (int x = r.l; x <= r.r; ++x) touched += with.pixel(x, y) != without.pixel(x, y);
+    EXPECT_EQ(touched, 0) << "legend at " << r.l << ", " << r.t;
+    // The old place, the plot's bottom-right corner, is covered.
+    const TPixelRect corner{rects.plot.r - legend.width(), rects.plot.b - legend.height(), rects.plot.r, rects.plot.b};
+    int there = 0;
+    for (int y = corner.t; y <= corner.b; ++y)
+        for (int x = corner.l; x <= corner.r; ++x) there += with.pixel(x, y) != without.pixel(x, y);
+    EXPECT_GT(there, 0);
 }
 
 TEST(GraphPainter, PictureSizesAndTheOneInchMinimum)
