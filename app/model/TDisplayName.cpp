@@ -7,8 +7,9 @@ namespace orvane {
 std::string TDisplayName::of(const std::filesystem::path& dataFile)
 {
     const std::filesystem::path name = dataFile.filename();
-    // File names on Linux are told apart by their letter case: shown as they are.
-    return name.extension() == TLayouts::kind(TLayout::V30).extension ? name.stem().string() : name.string();
+    // File names on Linux are told apart by their letter case: shown as they
+    // are, only the old layout's extension left off, in whatever case.
+    return TLayouts::hasExtension(name, TLayouts::kind(TLayout::V30).extension) ? name.stem().string() : name.string();
 }
 
 }  // namespace orvane

@@ -9,7 +9,7 @@ namespace orvane {
 class TDisplayName {
 public:
     // The file name without its folder, without the extension when it is
-    // ".ovd", in its own letter case.
+    // ".ovd" (in any letter case), in its own letter case.
     static std::string of(const std::filesystem::path& dataFile);
 };
 

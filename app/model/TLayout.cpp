@@ -41,12 +41,17 @@ std::string filterEntry(const TFileKind& kind)
 
 TLayout TLayouts::forPath(const std::filesystem::path& path)
 {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const TFileKind& kind : kFileKinds)
-        if (extension == kind.extension) return kind.layout;
+        if (hasExtension(path, kind.extension)) return kind.layout;
     return TLayout::Current;
+}
+
+bool TLayouts::hasExtension(const std::filesystem::path& path, std::string_view extension)
+{
+    const std::string own = path.extension().string();
+    return std::equal(own.begin(), own.end(), extension.begin(), extension.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
 TLayout TLayouts::forFileType(int position)

@@ -48,6 +48,9 @@ public:
     static constexpr const TFileKind& kind(TLayout layout) { return kFileKinds[static_cast<size_t>(layout) - 1]; }
     // Layout of a file opened without the dialog: by its extension.
     static TLayout forPath(const std::filesystem::path& path);
+    // Whether the path ends in `extension` (with its dot) in any letter case:
+    // "WALL.OV5D" is a data file of the current layout as "wall.ov5d" is.
+    static bool hasExtension(const std::filesystem::path& path, std::string_view extension);
     // Layout of the open dialog's file-type position (5, all files, reads as 2.0).
     static TLayout forFileType(int position);
     // "2015", "2013", "3.0", "2.0".

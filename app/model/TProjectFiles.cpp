@@ -15,6 +15,9 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace orvane {
 
 std::optional<std::string> TProjectFiles::cannotOpen(const std::filesystem::path& path)
@@ -149,7 +152,18 @@ bool TProjectFiles::needsName(const TProject& project)
 {
     if (project.data().Recovered) return true;
     const std::filesystem::path name = project.data().FileName;
-    return name == kNewName || name.extension() != kDataExtension;
+    return name == kNewName || !TLayouts::hasExtension(name, kDataExtension);
+}
+
+// A save writes a new file and renames it over the old one, which the folder
+// allows whatever the old file's own permissions: they are asked here. The
+// superuser may write anything, so for it only the write bits tell.
+std::optional<std::string> TProjectFiles::cannotSaveOver(const std::filesystem::path& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    if ((status.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0) return std::nullopt;
+    return "The data file " + path.string() + " is read-only, so it is not saved over.";
 }
 
 void TProjectFiles::save(TProject& project)
@@ -159,6 +173,7 @@ void TProjectFiles::save(TProject& project)
     if (d.Recovered)
         throw EWriteError("The project was read only in part from " + d.FileName +
                           "; it is saved only under a new name.");
+    if (const auto refusal = cannotSaveOver(d.FileName)) throw EWriteError(*refusal);
     if (d.StageCount > 1) {
         TStages(project).saveCurrentStage();
         TStageFiles::join(d.FileName, d.FileName, d.StageCount);
@@ -172,6 +187,7 @@ void TProjectFiles::save(TProject& project)
 // move with the other stages.
 void TProjectFiles::saveAs(TProject& project, const std::filesystem::path& path)
 {
+    if (const auto refusal = cannotSaveOver(path)) throw EWriteError(*refusal);
     TProgramData& d = project.data();
     if (d.StageCount > 1) {
         TStages(project).saveCurrentStage();

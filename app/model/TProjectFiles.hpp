@@ -40,7 +40,8 @@ public:
     // be opened leaves the project alone.
     static TOpenOutcome openProject(TProject& project, const std::filesystem::path& path, TLayout layout);
     // Why the file cannot be read at all ("No such file or directory",
-    // "Permission denied"); nothing when it can be opened.
+    // "Permission denied", "it is a folder, not a data file"); nothing when it
+    // can be opened.
     static std::optional<std::string> cannotOpen(const std::filesystem::path& path);
     // The same as openProject, returning the read error, if any.
     static std::optional<std::string> open(TProject& project, const std::filesystem::path& path, TLayout layout);
@@ -55,10 +56,16 @@ public:
     // Save must ask for a name: the project has none yet, an older layout's,
     // or is recovered from a damaged file.
     static bool needsName(const TProject& project);
+    // Why the file at `path` is not saved over: it is read-only (no write
+    // permission for anyone, which holds for the superuser too, or none for
+    // this user). Nothing when it can be, or when there is no such file.
+    static std::optional<std::string> cannotSaveOver(const std::filesystem::path& path);
     // Writes the project's data file; a staged project first saves its current
-    // stage and then joins the stage files.
+    // stage and then joins the stage files. A read-only data file is not
+    // replaced: EWriteError with cannotSaveOver's words.
     static void save(TProject& project);
     // Saves under a new name; a staged project's stage files move with it.
+    // A read-only file of that name is not replaced either.
     static void saveAs(TProject& project, const std::filesystem::path& path);
 
 private:

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 namespace orvane {
@@ -167,6 +168,63 @@ TEST(TProjectFiles, AFileThatCannotBeOpenedLeavesTheProjectAlone)
     EXPECT_EQ(project.data().Title, "Kept");
     EXPECT_EQ(project.data().FileName, (folder.path() / "mine.ov5d").string());
     EXPECT_FALSE(project.data().Recovered);
+}
+
+// A save renames a new file over the old one, which the folder allows: a
+// read-only data file (mode 444 in a writable folder) is refused all the
+// same, by Save and by Save As onto it, whoever runs the program.
+TEST(TProjectFiles, AReadOnlyDataFileIsNotSavedOver)
+{
+    namespace fs = std::filesystem;
+    TestFolder folder;
+    const fs::path path = folder.path() / "wall.ov5d";
+    fs::copy_file(kUserCurves, path);
+    const std::string before = fileText(path);
+    TProject project;
+    ASSERT_EQ(TProjectFiles::openProject(project, path, TLayout::Current).status, TOpenOutcome::Status::Read);
+    project.data().Title = "Changed";
+    project.setModified(true);
+    EXPECT_EQ(TProjectFiles::cannotSaveOver(path), std::nullopt);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    const std::string refusal = "The data file " + path.string() + " is read-only, so it is not saved over.";
+    EXPECT_EQ(TProjectFiles::cannotSaveOver(path), refusal);
+    for (const auto& save : {std::function<void()>([&] { TProjectFiles::save(project); }),
+                             std::function<void()>([&] { TProjectFiles::saveAs(project, path); })}) {
+        try {
+            save();
+            ADD_FAILURE() << "saved over the read-only file";
+        } catch (const EWriteError& e) {
+            EXPECT_EQ(std::string(e.what()), refusal);
+        }
+        EXPECT_EQ(fileText(path), before);
+        EXPECT_TRUE(project.isModified());
+        EXPECT_EQ(project.data().FileName, path.string());
+    }
+
+    const fs::path other = folder.path() / "wall-copy.ov5d";
+    TProjectFiles::saveAs(project, other);
+    EXPECT_EQ(fileText(other).rfind("Changed\r\n", 0), 0u);
+    EXPECT_FALSE(project.isModified());
+    EXPECT_EQ(TProjectFiles::cannotSaveOver(folder.path() / "none.ov5d"), std::nullopt);
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(TProjectFiles::cannotSaveOver(path), std::nullopt);
+}
+
+// "WALL.OV5D" is the project's own data file, as "wall.ov5d" would be.
+TEST(TProjectFiles, ADataFileWithAnUpperCaseExtensionIsSavedInPlace)
+{
+    TestFolder folder;
+    const std::filesystem::path path = folder.path() / "WALL.OV5D";
+    std::filesystem::copy_file(kUserCurves, path);
+    TProject project;
+    ASSERT_EQ(TProjectFiles::openProject(project, path, TLayout::Current).status, TOpenOutcome::Status::Read);
+    project.data().Title = "Changed";
+    project.setModified(true);
+    ASSERT_FALSE(TProjectFiles::needsName(project));
+    TProjectFiles::save(project);
+    EXPECT_EQ(fileText(path).rfind("Changed\r\n", 0), 0u);
+    EXPECT_EQ(TProjectFiles::displayName(project), "WALL.OV5D");
 }
 
 }  // namespace

@@ -65,6 +65,7 @@ TEST(TDisplayName, NamesTheFileWithoutFolderAndWithoutTheOldExtensionInItsOwnCas
         {"/home/u/walls/Sheet.ov5d", "Sheet.ov5d"},
         {"NewWall.ov5d", "NewWall.ov5d"},
         {"/old/pier.ovd", "pier"},
+        {"/old/PIER.OVD", "PIER"},  // the extension tells the layout in any case
         {"/old/pier.ov4d", "pier.ov4d"},
     };
     for (const auto& [path, name] : cases) EXPECT_EQ(TDisplayName::of(path), name) << path;

@@ -240,10 +240,15 @@ TEST(TProjectFiles, SaveNeedsANameForANewOrOldLayoutProject)
 {
     TProject project;
     EXPECT_TRUE(TProjectFiles::needsName(project));
-    project.data().FileName = "/x/wall.ovd";
-    EXPECT_TRUE(TProjectFiles::needsName(project));
-    project.data().FileName = "/x/wall.ov5d";
-    EXPECT_FALSE(TProjectFiles::needsName(project));
+    // The extension is told in any letter case.
+    const std::pair<const char*, bool> cases[] = {
+        {"/x/wall.ovd", true},   {"/x/WALL.OVD", true},   {"/x/wall.ov4d", true},  {"/x/wall", true},
+        {"/x/wall.ov5d", false}, {"/x/WALL.OV5D", false}, {"/x/Wall.Ov5D", false},
+    };
+    for (const auto& [name, needs] : cases) {
+        project.data().FileName = name;
+        EXPECT_EQ(TProjectFiles::needsName(project), needs) << name;
+    }
 }
 
 }  // namespace
