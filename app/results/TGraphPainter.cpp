@@ -104,14 +104,24 @@ private:
             rotatedText(p_, c.l, (c.t + c.b) / 2, qs(plot_.yAxisCaption(1)));
             return;
         }
+        // Each panel's caption within its share of the width: set smaller
+        // where it would run into the next one's.
+        const QFont font = p_.font();
+        const double share = (panel(1).l + panel(1).r) / 2.0 - (panel(0).l + panel(0).r) / 2.0;
         for (int i = 0; i < 3; ++i) {
             const TPixelRect& r = panel(i);
             const QString x = qs(plot_.xAxisCaption(i + 1));
             const int mid = (r.l + r.r) / 2;
+            int height = graph::labelFontHeight(h_, share, QFontMetrics(font).horizontalAdvance(x));
+            while (height > graph::kSmallestLabelFont && height < h_ &&
+                   QFontMetrics(TGraphPainter::textFont(height, true)).horizontalAdvance(x) + height / 2.0 > share)
+                --height;
+            p_.setFont(TGraphPainter::textFont(height, true));
             if (plot_.XOnTop)
                 centredText(p_, mid, c.t + s_.ppiY / 16 + (hasTitle && plot_.TitleOnTop ? s_.ppiY / 4 : 0), x);
             else
                 centredText(p_, mid, c.b - s_.ppiY / 16 - th - (hasTitle && !plot_.TitleOnTop ? s_.ppiY / 4 : 0), x);
+            p_.setFont(font);
             rotatedText(p_, r.l - s_.ppiX / 8 - 2 * h_, (c.t + c.b) / 2, qs(plot_.yAxisCaption(i + 1)));
         }
     }
