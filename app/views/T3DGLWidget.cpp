@@ -105,8 +105,12 @@ T3DGLWidget::T3DGLWidget(const T3DScene& scene, T3DCamera& camera, const bool& s
 
 T3DGLWidget::~T3DGLWidget()
 {
-    if (!gl_) return;
+    // GL calls only with this widget's context current: without it (no
+    // frame buffer was ever made, or the context is gone) the lists went
+    // with the context, and a call would go to no context at all.
+    if (!gl_ || !context() || !context()->isValid()) return;
     makeCurrent();
+    if (QOpenGLContext::currentContext() != context()) return;
     for (unsigned id : {kLoadList, kModelList, kSoilList}) gl_->glDeleteLists(id, 1);
     doneCurrent();
 }

@@ -3,11 +3,13 @@
 #include "views/T3DDeformedShapeDialog.hpp"
 #include "views/T3DGLWidget.hpp"
 #include "views/T3DIcons.hpp"
+#include "views/T3DScenePainter.hpp"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -17,7 +19,6 @@
 #include <QMessageBox>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QSaveFile>
 #include <QStackedLayout>
 #include <QToolBar>
 
@@ -77,6 +78,11 @@ T3DView::~T3DView()
 
 bool T3DView::openGLAvailable()
 {
+    // These platforms make contexts (the offscreen one through the X
+    // server when there is one) but cannot show a QOpenGLWidget: its frame
+    // never reaches the window, and flushing the window then fails.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return false;
     QOpenGLContext context;
     context.setFormat(T3DGLWidget::surfaceFormat());
     if (!context.create()) return false;
@@ -267,9 +273,7 @@ std::optional<QString> T3DView::writePicture(const QString& path)
 {
     const QImage image = picture();
     if (image.isNull()) return QStringLiteral("Cannot write %1: the 3-D View has no picture without OpenGL").arg(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
+    if (const auto error = T3DScenePainter::writePng(image, path.toStdString())) return QString::fromStdString(*error);
     return std::nullopt;
 }
 
