@@ -121,6 +121,14 @@ void TDlgExport::changeEvent(QEvent* event)
 void TDlgExport::formActivate()
 {
     const TSource source = source_();
+    // The last line tells where the workbook of this project went: shown for
+    // another project it would point at a file that is not its own.
+    if (source.DataFile != savedFor_) {
+        label3_->setText(QString::fromLatin1(kSavedNowhereYet));
+        label3_->setToolTip({});
+        savedFor_.clear();
+        placeLabels();
+    }
     checkListBoxPlots_->clear();
     for (int number = 1; number <= TWorkbookExportList::kCount; ++number) {
         const TGraphPlot& graph = TWorkbookExportList::graph(source.Graphs, number);
@@ -180,6 +188,7 @@ void TDlgExport::generate()
     label3_->setText(QStringLiteral("The workbook was saved to\n") +
                      label3_->fontMetrics().elidedText(path, Qt::ElideMiddle, label3_->width()));
     label3_->setToolTip(path);
+    savedFor_ = source.DataFile;
     placeLabels();
     if (!open_(QUrl::fromLocalFile(path)))
         message_(this, QStringLiteral("The workbook was saved to %1, but no program could be started to open it.")

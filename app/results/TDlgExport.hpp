@@ -86,6 +86,7 @@ private:
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
+    std::filesystem::path savedFor_;  // the data file whose workbook label3_ names
 };
 
 }  // namespace orvane

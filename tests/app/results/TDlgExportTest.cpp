@@ -188,6 +188,25 @@ TEST_F(DlgExport, GeneratesBesideTheDataFileAndOpensTheWorkbook)
     EXPECT_TRUE(outline.startsWith("['Legend', 'Page_1', 'Plot_1', 'Page_2', 'Plot_2'")) << outline.toStdString();
 }
 
+TEST_F(DlgExport, TheSavedToLineBelongsToTheProjectItWasMadeFor)
+{
+    chosen_ = QString::fromStdString((folder_ / "wall-plots.xlsx").string());
+    button("Button3")->click();
+    const auto* saved = dialog_->findChild<QLabel*>(QStringLiteral("Label3"));
+    ASSERT_TRUE(saved->text().startsWith("The workbook was saved to"));
+    // Shown again for the same project, the line stays...
+    dialog_->hide();
+    dialog_->show();
+    EXPECT_TRUE(saved->text().startsWith("The workbook was saved to"));
+    // ...for another project it does not name the first one's workbook.
+    dialog_->hide();
+    data_ = folder_ / "other.ov5d";
+    project_.data().FileName = data_.string();
+    dialog_->show();
+    EXPECT_EQ(saved->text(), QStringLiteral("The workbook is saved to the file you choose."));
+    EXPECT_TRUE(saved->toolTip().isEmpty());
+}
+
 TEST_F(DlgExport, CancellingTheSaveDialogWritesNothing)
 {
     chosen_.clear();
