@@ -1,13 +1,14 @@
 #include "results/TGraphPicture.hpp"
 
-#include <QFile>
+#include "model/TFileReplacer.hpp"
+
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
 #include <cmath>
-#include <system_error>
 
 namespace orvane {
 
@@ -33,12 +34,12 @@ QList<QRgb> sixteenColours()
 }
 
 bool paintVector(const TGraphPlot& plot, const TGraphView& view, const TPictureAttributes& a, int screenPpi,
-                 const QString& file, bool pdf)
+                 QIODevice* out, bool pdf)
 {
     const QSize px = a.pixels();
     QPainter painter;
     if (pdf) {
-        QPdfWriter writer(file);
+        QPdfWriter writer(out);
         writer.setResolution(a.ppi);
         writer.setPageSize(QPageSize(QSizeF(a.widthInches, a.heightInches), QPageSize::Inch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -48,7 +49,7 @@ bool paintVector(const TGraphPlot& plot, const TGraphView& view, const TPictureA
         return painter.end();
     }
     QSvgGenerator svg;
-    svg.setFileName(file);
+    svg.setOutputDevice(out);
     svg.setSize(px);
     svg.setViewBox(QRect(QPoint(0, 0), px));
     svg.setResolution(a.ppi);
@@ -129,30 +130,24 @@ std::optional<std::string> TGraphPicture::save(const TGraphPlot& plot, const TGr
 {
     const std::string e = extensionOf(path);
     if (!knownFormat(path)) return "Unknown picture type \"" + e + "\": use .bmp, .png, .pdf or .svg.";
-    fs::path temp = path;
-    temp += ".tmp";
-    const QString tempName = QString::fromStdString(temp.string());
-    bool written = false;
+    // Drawn in memory and written whole by the one writer of files, so no
+    // cut picture ever replaces an older whole one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     if (e == ".pdf" || e == ".svg") {
-        written = paintVector(plot, view, a, screenPpi, tempName, e == ".pdf");
+        drawn = paintVector(plot, view, a, screenPpi, &buffer, e == ".pdf");
     } else {
         const QImage image = render(plot, view, a.pixels(), screenPpi);
         if (image.isNull()) return std::string(kNoMemory);
         const QImage out = convertColours(image, a.colours);
         if (out.isNull()) return std::string(kNoMemory);
-        written = out.save(tempName, e == ".bmp" ? "BMP" : "PNG");
+        drawn = out.save(&buffer, e == ".bmp" ? "BMP" : "PNG");
     }
-    std::error_code ec;
-    if (!written) {
-        fs::remove(temp, ec);
-        return "Cannot write the picture " + path.string() + ".";
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return "Cannot write the picture " + path.string() + ": " + ec.message() + ".";
-    }
-    return std::nullopt;
+    if (!drawn || bytes.isEmpty()) return std::string(kNoMemory);
+    return TFileReplacer::tryReplace(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                     "the picture");
 }
 
 }  // namespace orvane

@@ -39,8 +39,8 @@ public:
     // A null image when the memory for it cannot be had.
     static QImage render(const TGraphPlot& plot, const TGraphView& view, QSize pixels, int screenPpi);
     static QImage convertColours(const QImage& image, TPictureColours colours);
-    // Writes through a temporary file beside the target; the message of
-    // the failure, or nothing.
+    // Drawn in memory and written whole through TFileReplacer; the message
+    // of the failure, or nothing.
     static std::optional<std::string> save(const TGraphPlot& plot, const TGraphView& view,
                                            const TPictureAttributes& attributes, int screenPpi,
                                            const std::filesystem::path& path);

@@ -1,36 +1,27 @@
 #include "results/TXlsxSpreadsheet.hpp"
 
 #include "model/EWriteError.hpp"
+#include "model/TFileReplacer.hpp"
+#include "model/TTempFolder.hpp"
 
 #include <xlsxwriter.h>
 
-#include <atomic>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 namespace orvane {
 
 namespace {
 
-// A name beside the target that no other writer uses at the same time; the
-// file is created empty here so that the name stays reserved until
-// libxlsxwriter writes over it.
-std::filesystem::path reserveBeside(const std::filesystem::path& target)
+// The whole workbook as libxlsxwriter wrote it; empty when it cannot be read.
+std::optional<std::string> bytesOf(const std::filesystem::path& file)
 {
-    static std::atomic<unsigned> counter{0};
-    for (;;) {
-        std::filesystem::path temporary = target;
-        temporary += ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return temporary;
-        }
-        if (errno != EEXIST)
-            throw EWriteError("Cannot write the workbook \"" + target.string() + "\": " + std::strerror(errno));
-    }
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (!in || in.bad()) return std::nullopt;
+    return bytes.str();
 }
 
 lxw_row_t rowIndex(int row) { return static_cast<lxw_row_t>(row - 1); }
@@ -46,10 +37,11 @@ bool inside(const TCellRange& range, int row, int column)
 
 TXlsxSpreadsheet::TXlsxSpreadsheet(std::filesystem::path target) : target_(std::move(target))
 {
-    temporary_ = reserveBeside(target_);
+    folder_ = std::make_unique<TTempFolder>("orvane-workbook", "workbook folder");
+    temporary_ = folder_->path() / "workbook.xlsx";
     book_ = workbook_new(temporary_.c_str());
     if (book_ == nullptr) {
-        std::filesystem::remove(temporary_);
+        discard();
         fail("libxlsxwriter could not start a workbook");
     }
     bold_ = workbook_add_format(book_);
@@ -67,11 +59,8 @@ void TXlsxSpreadsheet::discard()
 {
     if (book_ != nullptr) lxw_workbook_free(book_);
     book_ = nullptr;
-    if (!temporary_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove(temporary_, ec);
-        temporary_.clear();
-    }
+    folder_.reset();
+    temporary_.clear();
 }
 
 void TXlsxSpreadsheet::fail(const std::string& what) const
@@ -268,13 +257,10 @@ void TXlsxSpreadsheet::save()
         discard();
         fail(lxw_strerror(closed));
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary_, target_, ec);
-    if (ec) {
-        discard();
-        fail(ec.message());
-    }
-    temporary_.clear();
+    const std::optional<std::string> bytes = bytesOf(temporary_);
+    discard();
+    if (!bytes) fail("the workbook libxlsxwriter wrote cannot be read back");
+    TFileReplacer::replace(target_, *bytes, "the workbook");
 }
 
 }  // namespace orvane

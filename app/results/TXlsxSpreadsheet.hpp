@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -15,13 +16,16 @@ struct lxw_format;
 
 namespace orvane {
 
+class TTempFolder;
+
 // The spreadsheet as an .xlsx file written by libxlsxwriter.
 //
 // libxlsxwriter formats a cell when it writes it and cannot change it
 // afterwards, so the cells are kept here and written in save(), where the
 // bold header is known; sheets and charts go to the library at once, so their
-// errors surface where they are made. The file is written beside the target
-// and renamed over it.
+// errors surface where they are made. libxlsxwriter writes the workbook into
+// a private temporary folder; its bytes then go to the target through
+// TFileReplacer.
 //
 // What libxlsxwriter 1.1.4 has no call for: the chart legend's border and
 // fill (setLegendFrame checks its arguments, and the legend keeps the
@@ -81,6 +85,7 @@ private:
     void discard();
 
     std::filesystem::path target_;
+    std::unique_ptr<TTempFolder> folder_;
     std::filesystem::path temporary_;
     lxw_workbook* book_ = nullptr;
     lxw_format* bold_ = nullptr;

@@ -1,8 +1,10 @@
 #include "views/T3DScenePainter.hpp"
 
+#include "model/TFileReplacer.hpp"
+
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -216,11 +218,18 @@ std::optional<std::string> T3DScenePainter::writePicture(const TProject& project
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     paint(image, scene, camera, display.axes);
-    QSaveFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::WriteOnly)) return "cannot write " + path.string() + ": " + file.errorString().toStdString();
-    if (!image.save(&file, "PNG") || !file.commit())
-        return "cannot write " + path.string() + ": " + file.errorString().toStdString();
-    return std::nullopt;
+    return writePng(image, path);
+}
+
+std::optional<std::string> T3DScenePainter::writePng(const QImage& image, const std::filesystem::path& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG") || bytes.isEmpty())
+        return "Cannot write the picture \"" + path.string() + "\": it could not be encoded as PNG";
+    return TFileReplacer::tryReplace(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                     "the picture");
 }
 
 }  // namespace orvane

@@ -32,10 +32,13 @@ public:
     static T3DCamera obliqueCamera(const T3DExtents& extents, int width, int height);
 
     // Writes the view of the project as a PNG of width x height pixels
-    // through a temporary file beside `path`; the error, if any.
+    // (see writePng); the error, if any.
     static std::optional<std::string> writePicture(const TProject& project, const TGraphPlot* deflection,
                                                    const T3DDisplay& display, const std::filesystem::path& path,
                                                    int width, int height);
+    // Encodes the image as PNG in memory and writes it whole through
+    // TFileReplacer; the error, if any.
+    static std::optional<std::string> writePng(const QImage& image, const std::filesystem::path& path);
 };
 
 }  // namespace orvane

@@ -62,7 +62,7 @@ public:
     // The current picture, as the window shows it; null without OpenGL.
     QImage picture();
     void savePicture();
-    // Writes the picture as PNG through a temporary file; the error, if any.
+    // Writes the picture as PNG (see T3DScenePainter::writePng); the error, if any.
     std::optional<QString> writePicture(const QString& path);
     void showDeformedShapeDialog();
     bool deformationAvailable() const;

@@ -2,12 +2,16 @@
 
 #include "views/TSideViewPainter.hpp"
 
+#include "model/TFileReplacer.hpp"
+
+#include <QBuffer>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -72,19 +76,43 @@ void TSideView::printTo(QPrinter& printer) const
     TSideViewPainter::paintPage(painter, printer, project_, label_->font());
 }
 
+std::optional<QString> TSideView::printToPdf(const QString& path) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    // The page a printer to PDF would give.
+    QPageLayout layout = QPrinter(QPrinter::HighResolution).pageLayout();
+    layout.setOrientation(QPageLayout::Landscape);
+    pdf.setPageLayout(layout);
+    pdf.setTitle(QStringLiteral("Soil-Pile Profile"));
+    QPainter painter;
+    bool drawn = painter.begin(&pdf);
+    if (drawn) {
+        TSideViewPainter::paintPage(painter, pdf, project_, label_->font());
+        drawn = painter.end();
+    }
+    if (!drawn || bytes.isEmpty()) return QStringLiteral("Cannot write the PDF file \"%1\": it could not be drawn").arg(path);
+    if (const auto error = TFileReplacer::tryReplace(
+            path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), "the PDF file"))
+        return QString::fromStdString(*error);
+    return std::nullopt;
+}
+
 // Prints without a dialog; with no printer installed the page goes to a PDF
 // file the user names.
 void TSideView::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF File"),
                                                           QStringLiteral("side-view.pdf"),
                                                           QStringLiteral("PDF files (*.pdf)"));
         if (file.isEmpty()) return;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
+        if (const auto error = printToPdf(file)) QMessageBox::information(this, windowTitle(), *error);
+        return;
     }
+    QPrinter printer(QPrinter::HighResolution);
     printTo(printer);
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPrinter;
@@ -31,6 +32,10 @@ public:
     // Prints the profile on one landscape page of `printer`, titled
     // "Soil-Pile Profile".
     void printTo(QPrinter& printer) const;
+    // The same page as a PDF file, drawn in memory and written whole through
+    // TFileReplacer (what Print does with no printer installed); the error,
+    // if any.
+    std::optional<QString> printToPdf(const QString& path) const;
 
     QSize sizeHint() const override { return {640, 480}; }
 

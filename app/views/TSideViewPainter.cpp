@@ -1,6 +1,9 @@
 #include "views/TSideViewPainter.hpp"
 
+#include "model/TFileReplacer.hpp"
 #include "model/TProject.hpp"
+
+#include <QBuffer>
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -9,7 +12,6 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPolygonF>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -100,9 +102,11 @@ std::string lowerExtension(const std::filesystem::path& path)
     return ext;
 }
 
-void paintPicture(QPaintDevice& device, const TProject& project, int width, int height)
+// False when the device refused the drawing.
+bool paintPicture(QPaintDevice& device, const TProject& project, int width, int height)
 {
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
     const QFont font = TSideViewPainter::font();
     painter.setFont(font);
@@ -114,6 +118,7 @@ void paintPicture(QPaintDevice& device, const TProject& project, int width, int 
     // The window's label, where the window shows it.
     painter.setPen(Qt::black);
     painter.drawText(QPointF(352, 8 + QFontMetricsF(font, &device).ascent()), QStringLiteral("Wall Profile"));
+    return painter.end();
 }
 
 }  // namespace
@@ -163,36 +168,35 @@ std::optional<std::string> TSideViewPainter::writePicture(const TProject& projec
     if (ext != ".png" && ext != ".svg" && ext != ".pdf")
         return "unknown picture type \"" + ext + "\" (use .png, .svg or .pdf)";
     if (width < 1 || height < 1) return "the picture needs a width and a height of at least 1 pixel";
-    QSaveFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::WriteOnly)) return "cannot write " + path.string() + ": " + file.errorString().toStdString();
+    // Drawn in memory and written whole by the one writer of files, so no
+    // cut picture ever replaces an older whole one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     bool written = true;
     if (ext == ".png") {
         QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
-        paintPicture(image, project, width, height);
-        written = image.save(&file, "PNG");
+        written = paintPicture(image, project, width, height) && image.save(&buffer, "PNG");
     } else if (ext == ".svg") {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(width, height));
         svg.setViewBox(QRect(0, 0, width, height));
         svg.setTitle(QStringLiteral("Side View"));
-        paintPicture(svg, project, width, height);
+        written = paintPicture(svg, project, width, height);
     } else {
         // One point per pixel: the page is exactly the asked size.
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(72);
         pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("Side View"));
-        paintPicture(pdf, project, width, height);
+        written = paintPicture(pdf, project, width, height);
     }
-    if (!written || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return "cannot write " + path.string() + ": " + file.errorString().toStdString();
-    }
-    if (!file.commit()) return "cannot write " + path.string() + ": " + file.errorString().toStdString();
-    return std::nullopt;
+    if (!written || bytes.isEmpty()) return "Cannot write the picture \"" + path.string() + "\": it could not be drawn";
+    return TFileReplacer::tryReplace(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                     "the picture");
 }
 
 }  // namespace orvane

@@ -36,8 +36,8 @@ public:
     static QFont font();
 
     // Writes the side view of `project` as a PNG, SVG or PDF picture of
-    // width x height pixels, chosen by the extension, through a temporary
-    // file beside `path`. Returns the error, if any.
+    // width x height pixels, chosen by the extension, drawn in memory and
+    // written whole through TFileReplacer. Returns the error, if any.
     static std::optional<std::string> writePicture(const TProject& project, const std::filesystem::path& path,
                                                    int width, int height);
 };
