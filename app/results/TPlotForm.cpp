@@ -7,6 +7,7 @@
 #include "results/TSaveAttributesDialog.hpp"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -35,7 +36,11 @@ void showMessage(QWidget* parent, const QString& text)
     QMessageBox::warning(parent, QStringLiteral("ORVANE 2015"), text);
 }
 
-QString choosePicturePath(QWidget* parent)
+// The picture type saved last in this session; the next Save To Disk of any
+// graph proposes it again.
+QString lastPictureSuffix = QStringLiteral("bmp");
+
+QString choosePicturePath(QWidget* parent, const QString& proposed)
 {
     QFileDialog dialog(parent, QObject::tr("Save To Disk"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -45,7 +50,10 @@ QString choosePicturePath(QWidget* parent)
     const QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("pdf"),
                                QStringLiteral("svg")};
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffixes.front());
+    const qsizetype type = std::max<qsizetype>(0, suffixes.indexOf(QFileInfo(proposed).suffix().toLower()));
+    dialog.selectNameFilter(filters[type]);
+    dialog.setDefaultSuffix(suffixes[type]);
+    dialog.selectFile(proposed);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(suffixes.value(static_cast<int>(filters.indexOf(filter)), suffixes.front()));
     });
@@ -90,6 +98,7 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
     TGraphPainter::activateFirst(plot_);
     legend_ = new TPlotLegend(plot_, this);
     connect(legend_, &TPlotLegend::visibilityToggled, this, [this] { update(); });
+    connect(legend_, &TPlotLegend::moved, this, [this] { legendDragged_ = true; });
     // Shown when there is a curve to list and the graph asks for it; the menu
     // offers "Show Legend" only when it was shown here.
     legendAtOpen_ = plot_.Lines.curveCount() > 0 && plot_.ShowLegend;
@@ -261,7 +270,7 @@ TGraphView TPlotForm::view() const
 
 void TPlotForm::relayout(bool byCommand)
 {
-    if (byCommand) {
+    if (byCommand && !legendDragged_) {
         const TPixelRect r = TGraphPainter::defaultLegendRect(plot_, view(), rects(), legend_->size());
         legend_->move(r.l, r.t);
     }
@@ -454,14 +463,24 @@ std::optional<std::string> TPlotForm::savePicture(const std::filesystem::path& p
     return TGraphPicture::save(plot_, view(), attributes, logicalDpiX(), path);
 }
 
+QString TPlotForm::proposedPicture() const
+{
+    std::filesystem::path name = pictureName_ ? pictureName_() : std::filesystem::path();
+    if (name.empty()) name = "graph";
+    return QString::fromStdString(name.string()) + QLatin1Char('.') + lastPictureSuffix;
+}
+
 void TPlotForm::saveToDisk()
 {
-    const QString path = choosePath_(this);
+    const QString path = choosePath_(this, proposedPicture());
     if (path.isEmpty()) return;
     const std::optional<TPictureAttributes> attributes = chooseAttributes_(this);
     if (!attributes) return;
-    if (const auto error = savePicture(std::filesystem::path(path.toStdString()), *attributes))
+    if (const auto error = savePicture(std::filesystem::path(path.toStdString()), *attributes)) {
         message_(this, qs(*error));
+        return;
+    }
+    lastPictureSuffix = QFileInfo(path).suffix().toLower();
 }
 
 // ---- dialogs -----------------------------------------------------------------

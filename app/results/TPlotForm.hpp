@@ -34,8 +34,9 @@ class TPlotForm : public QWidget {
 
 public:
     using TMessenger = std::function<void(QWidget* parent, const QString& text)>;
-    // The file a picture goes to; empty for cancel.
-    using TPathChooser = std::function<QString(QWidget* parent)>;
+    // The file a picture goes to, starting from the proposed one; empty for
+    // cancel.
+    using TPathChooser = std::function<QString(QWidget* parent, const QString& proposed)>;
     // The "Save Attributes" of a picture; nothing for cancel.
     using TAttributesChooser = std::function<std::optional<TPictureAttributes>(QWidget* parent)>;
 
@@ -53,6 +54,12 @@ public:
     void setMessenger(TMessenger messenger) { message_ = std::move(messenger); }
     void setPathChooser(TPathChooser chooser) { choosePath_ = std::move(chooser); }
     void setAttributesChooser(TAttributesChooser chooser) { chooseAttributes_ = std::move(chooser); }
+    // The picture Save To Disk proposes, without its extension: the main
+    // window gives <project folder>/<project>-<graph>; without one the name
+    // is the graph's in the working folder.
+    void setPictureName(std::function<std::filesystem::path()> name) { pictureName_ = std::move(name); }
+    // The file Save To Disk proposes: the picture name with the type saved last.
+    QString proposedPicture() const;
 
     TGraphPlot& plot() const { return plot_; }
     QMenu* plotMenu() const { return menu_; }
@@ -142,6 +149,9 @@ private:
     TMessenger message_;
     TPathChooser choosePath_;
     TAttributesChooser chooseAttributes_;
+    std::function<std::filesystem::path()> pictureName_;
+    // Dragged by the user: commands that change the layout leave it there.
+    bool legendDragged_ = false;
 };
 
 }  // namespace orvane

@@ -23,6 +23,11 @@ int main(int argc, char* argv[])
     window.setGraphWindowFactory([](orvane::TMainWindow& main, orvane::TGraphPlot& graph) -> QWidget* {
         auto* form = new orvane::TPlotForm(graph);
         form->mergeMenuInto(*main.menuBar(), *main.mdiArea());
+        // Pictures of the graph go beside the project: <project>-<graph>.
+        form->setPictureName([&main, &graph] {
+            const std::filesystem::path data(main.project().data().FileName);
+            return data.parent_path() / (data.stem().string() + "-" + std::string(main.graphs().id(graph)));
+        });
         return form;
     });
     // The export dialog lives as long as the window and reads the graphs and

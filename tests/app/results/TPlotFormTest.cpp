@@ -385,12 +385,58 @@ TEST(PlotForm, LegendEntriesKeepTheirCurvesColoursWhenAnEarlierCurveIsInactive)
     EXPECT_EQ(pixelsIn(1, QColor(0, 0, 255)), 0);
 }
 
+TEST(PlotForm, SaveToDiskProposesTheProjectsNameAndTheTypeSavedLast)
+{
+    QTemporaryDir dir;
+    TOpened w(test::flatCurves(3, 5));
+    const std::filesystem::path base = std::filesystem::path(dir.path().toStdString()) / "wall-pltDef";
+    w.form->setPictureName([&] { return base; });
+    QStringList proposed;
+    QString chosen = dir.filePath(QStringLiteral("first.png"));
+    w.form->setPathChooser([&](QWidget*, const QString& p) {
+        proposed << p;
+        return chosen;
+    });
+    w.form->setAttributesChooser([](QWidget*) { return std::optional<TPictureAttributes>(TPictureAttributes{}); });
+    w.form->saveToDisk();
+    ASSERT_TRUE(w.messages.isEmpty()) << w.messages.join("; ").toStdString();
+    // The next picture, of this graph or another, proposes the type just saved.
+    chosen.clear();
+    w.form->saveToDisk();
+    TOpened other(test::flatCurves(2, 5));
+    other.form->setPictureName([&] { return base.parent_path() / "wall-pltMom"; });
+    other.form->setPathChooser([&](QWidget*, const QString& p) {
+        proposed << p;
+        return QString();
+    });
+    other.form->saveToDisk();
+    ASSERT_EQ(proposed.size(), 3);
+    EXPECT_TRUE(proposed[0].startsWith(QString::fromStdString(base.string()) + QLatin1Char('.'))) << proposed[0].toStdString();
+    EXPECT_EQ(proposed[1], QString::fromStdString(base.string()) + QStringLiteral(".png"));
+    EXPECT_EQ(proposed[2], QString::fromStdString((base.parent_path() / "wall-pltMom").string()) + QStringLiteral(".png"));
+}
+
+TEST(PlotForm, ALegendTheUserDraggedStaysWhenTheLayoutChanges)
+{
+    TOpened w(test::flatCurves(3, 5));
+    TPlotLegend* legend = w.form->legend();
+    const QPoint start = legend->pos();
+    const QPoint grab = legend->visualItemRect(legend->item(0)).center();
+    QTest::mousePress(legend->viewport(), Qt::LeftButton, {}, grab);
+    QTest::mouseMove(legend->viewport(), grab + QPoint(-120, -90));
+    QTest::mouseRelease(legend->viewport(), Qt::LeftButton, {}, grab + QPoint(-120, -90));
+    const QPoint dragged = legend->pos();
+    ASSERT_NE(dragged, start);
+    w.form->applyTitle(QStringLiteral("A title"), true);
+    EXPECT_EQ(legend->pos(), dragged);
+}
+
 TEST(PlotForm, SaveToDiskWritesThePictureInTheChosenColours)
 {
     QTemporaryDir dir;
     TOpened w(test::flatCurves(3, 5));
     const QString file = dir.filePath(QStringLiteral("graph.bmp"));
-    w.form->setPathChooser([&](QWidget*) { return file; });
+    w.form->setPathChooser([&](QWidget*, const QString&) { return file; });
     TPictureAttributes a;
     a.colours = TPictureColours::BlackAndWhite;
     w.form->setAttributesChooser([&](QWidget*) { return std::optional<TPictureAttributes>(a); });
@@ -403,7 +449,7 @@ TEST(PlotForm, SaveToDiskWritesThePictureInTheChosenColours)
     EXPECT_EQ(image.depth(), 1);
     // Cancelling the attributes writes nothing.
     const QString other = dir.filePath(QStringLiteral("other.bmp"));
-    w.form->setPathChooser([&](QWidget*) { return other; });
+    w.form->setPathChooser([&](QWidget*, const QString&) { return other; });
     w.form->setAttributesChooser([](QWidget*) { return std::optional<TPictureAttributes>(); });
     w.form->saveToDisk();
     EXPECT_FALSE(QFile::exists(other));
@@ -414,7 +460,7 @@ TEST(PlotForm, PictureTooLargeForMemoryShowsTheMessageAndWritesNothing)
     QTemporaryDir dir;
     TOpened w(test::flatCurves(1, 5));
     const QString file = dir.filePath(QStringLiteral("huge.png"));
-    w.form->setPathChooser([&](QWidget*) { return file; });
+    w.form->setPathChooser([&](QWidget*, const QString&) { return file; });
     TPictureAttributes a;
     a.widthInches = a.heightInches = 100;
     a.ppi = 2400;
