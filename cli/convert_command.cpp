@@ -8,13 +8,43 @@
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
 #include "model/TStageFiles.hpp"
+#include "model/TStages.hpp"
+#include "model/TTempFolder.hpp"
+#include "model/TTextFile.hpp"
 
 namespace fs = std::filesystem;
 
 namespace orvane::cli {
 
-// A staged project's stage files are made only for the conversion and
-// removed afterwards.
+namespace {
+
+// The old file as the conversion reads it: a copy in the private folder, so
+// a staged project's stage files are made there. Beside the old file they
+// would be a desktop session's, in a folder that may be read-only and that
+// another conversion of the file may be using.
+std::optional<std::string> copyToRead(const fs::path& from, const fs::path& copy)
+{
+    std::optional<std::string> reason = TProjectFiles::cannotOpen(from);
+    std::error_code error;
+    if (!reason && !fs::copy_file(from, copy, error)) reason = error.message();
+    if (!reason) return std::nullopt;
+    return "Cannot open file \"" + from.string() + "\": " + *reason;
+}
+
+// The new file only: a staged project's stage files stay in the private folder.
+void writeConverted(TProject& project, const fs::path& to)
+{
+    const int stages = project.data().StageCount;
+    if (stages <= 1) {
+        TProjectFiles::saveAs(project, to);
+        return;
+    }
+    TStages(project).saveCurrentStage();
+    TTextFile::write(to, TStageFiles::joined(project.data().FileName, stages));
+}
+
+}  // namespace
+
 int runConvert(const std::string& fromArg, const std::string& toArg, const std::optional<std::string>& layoutName)
 {
     std::optional<TLayout> layout;
@@ -27,14 +57,16 @@ int runConvert(const std::string& fromArg, const std::string& toArg, const std::
     }
     const fs::path from = fs::absolute(fromArg);
     const fs::path to = fs::absolute(toArg);
+    const TTempFolder folder("orvane-convert", "folder for the stage files");
+    const fs::path copy = folder.path() / from.filename();
+    std::optional<std::string> error = copyToRead(from, copy);
     TProject project;
-    if (const auto error = TProjectFiles::open(project, from, layout.value_or(TLayouts::forPath(from)))) {
+    if (!error) error = TProjectFiles::open(project, copy, layout.value_or(TLayouts::forPath(from)));
+    if (error) {
         std::cerr << from.string() << ":\n" << indented(*error) << "\n";
-        TStageFiles::remove(from, 1, TStageFiles::kMaxStages);
         return 1;
     }
-    TProjectFiles::saveAs(project, to);
-    if (project.data().StageCount > 1) TStageFiles::remove(to, 1, TStageFiles::kMaxStages);
+    writeConverted(project, to);
     std::cout << from.string() << " -> " << to.string() << "\n";
     return 0;
 }

@@ -46,14 +46,19 @@ void TStageFiles::split(const std::filesystem::path& dataFile, int stageCount, T
     }
 }
 
-void TStageFiles::join(const std::filesystem::path& target, const std::filesystem::path& source, int stageCount)
+std::string TStageFiles::joined(const std::filesystem::path& source, int stageCount)
 {
     std::string text;
     for (int stage = 1; stage <= stageCount; ++stage) {
         const std::vector<std::string> lines = TTextFile::readLines(name(source, stage));
         text += withLineEnds(lines, 0, lines.size());
     }
-    TTextFile::write(target, text);
+    return text;
+}
+
+void TStageFiles::join(const std::filesystem::path& target, const std::filesystem::path& source, int stageCount)
+{
+    TTextFile::write(target, joined(source, stageCount));
     if (name(target, 1) == name(source, 1)) return;
     for (int stage = 1; stage <= stageCount; ++stage) {
         std::error_code error;

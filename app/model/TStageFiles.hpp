@@ -3,6 +3,7 @@
 #include "model/TTextFile.hpp"
 
 #include <filesystem>
+#include <string>
 
 namespace orvane {
 
@@ -21,6 +22,8 @@ public:
     // private run folder are written as its other files are (see TTextFile).
     static void split(const std::filesystem::path& dataFile, int stageCount,
                       TTextFile::Target target = TTextFile::Target::UserFile);
+    // The data file's text made from the source's stage files.
+    static std::string joined(const std::filesystem::path& source, int stageCount);
     // Writes the target data file from the source's stage files; when the
     // names differ, the stage files are moved to the target's names.
     static void join(const std::filesystem::path& target, const std::filesystem::path& source, int stageCount);
