@@ -5,13 +5,18 @@
 #include <condition_variable>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "json_summary.hpp"
+#include "model/TAnalysisLock.hpp"
 #include "model/TControlFile.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TLayout.hpp"
@@ -31,6 +36,8 @@ namespace orvane::cli {
 namespace {
 
 using engine::ResultWord;
+
+constexpr size_t kNoJob = static_cast<size_t>(-1);
 
 // How a job the engine ran to one of its endings or refused is named in a
 // summary: its outcome and the words of its message.
@@ -61,6 +68,7 @@ const char* outcomeName(TRunResult r)
     case TRunResult::NotSaved: return "not-saved";
     case TRunResult::CheckFailed: return "check-failed";
     case TRunResult::AlreadyRunning: return "already-running";
+    case TRunResult::BeingAnalysed: return "being-analysed";
     case TRunResult::WriteFailed: return "write-failed";
     case TRunResult::LibraryFailed: return "library-failed";
     case TRunResult::FilesFailed: return "files-failed";
@@ -130,6 +138,11 @@ JobSummary runOne(const TRunCommand& command, const fs::path& data)
         s.message = "cannot read the data file";
         return s;
     }
+    // Another analysis of the file (another runner, the desktop program)
+    // ends first: the summary is read from the files this job wrote.
+    const TAnalysisLock lock(data, TAnalysisLock::Wait::Yes, [&] {
+        std::cerr << "orvane-run: waiting for another analysis of " + data.string() + " to end\n" << std::flush;
+    });
     // The project check works on the project as read; the engine reads the
     // file itself and reports what it finds wrong in it, so a file the model
     // reads only in part still goes to the engine.
@@ -138,7 +151,7 @@ JobSummary runOne(const TRunCommand& command, const fs::path& data)
         s.readInPart = *error;
     else
         s.findings = findingsOf(project, data);  // a project read in part would give findings of what is missing
-    const TRunOutcome outcome = command.run(project);
+    const TRunOutcome outcome = command.run(project, lock);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
         engineRan(s, outcome, data);
         return s;
@@ -160,6 +173,22 @@ JobSummary runGuarded(const TRunCommand& command, const fs::path& data)
         s.message = e.what();
         return s;
     }
+}
+
+// For each job, the last job before it of the same data file (the same
+// file however named: device and inode), or none: a batch runs the jobs of
+// one file one after the other, as they write the same files.
+std::vector<size_t> earlierJobOfSameFile(const std::vector<fs::path>& files)
+{
+    std::vector<size_t> earlier(files.size(), kNoJob);
+    std::map<std::pair<dev_t, ino_t>, size_t> last;
+    for (size_t k = 0; k < files.size(); ++k) {
+        struct stat st {};
+        if (::stat(files[k].c_str(), &st) != 0) continue;
+        const auto [at, first] = last.try_emplace({st.st_dev, st.st_ino}, k);
+        if (!first) earlier[k] = std::exchange(at->second, k);
+    }
+    return earlier;
 }
 
 unsigned jobCount(int asked, size_t files)
@@ -184,14 +213,22 @@ int runAnalyse(const AnalyseOptions& options)
     }
 
     std::vector<std::optional<JobSummary>> done(files.size());
+    std::vector<char> ran(files.size(), 0);  // done[k] is emptied once printed
+    const std::vector<size_t> earlier = earlierJobOfSameFile(files);
     std::mutex mutex;
     std::condition_variable finished;
     std::atomic<size_t> next{0};
     auto work = [&] {
         for (size_t k; (k = next++) < files.size();) {
+            // The earlier job was taken before this one, so it is running or done.
+            if (earlier[k] != kNoJob) {
+                std::unique_lock<std::mutex> lock(mutex);
+                finished.wait(lock, [&] { return ran[earlier[k]] != 0; });
+            }
             JobSummary s = runGuarded(command, files[k]);
             const std::lock_guard<std::mutex> lock(mutex);
             done[k] = std::move(s);
+            ran[k] = 1;
             finished.notify_all();
         }
     };

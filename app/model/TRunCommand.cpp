@@ -2,6 +2,7 @@
 
 #include "model/EDLLError.hpp"
 #include "model/EWriteError.hpp"
+#include "model/TAnalysisLock.hpp"
 #include "model/TControlFile.hpp"
 #include "model/TDynamicLibrary.hpp"
 #include "model/TProject.hpp"
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -185,14 +187,32 @@ void TRunCommand::load() const
     if (held_) std::call_once(held_->loaded, [&] { held_->entries = loadEntries(held_->library, library_); });
 }
 
-TRunOutcome TRunCommand::run(const TProject& project) const
+TRunOutcome TRunCommand::run(const TProject& project) const { return checkedRun(project, nullptr); }
+
+TRunOutcome TRunCommand::run(const TProject& project, const TAnalysisLock& lock) const
+{
+    return checkedRun(project, &lock);
+}
+
+TRunOutcome TRunCommand::checkedRun(const TProject& project, const TAnalysisLock* lock) const
 {
     if (project.data().FileName == TProjectFiles::kNewName) return outcome(TRunResult::NotSaved, {});
     if (auto warning = TProjectCheck::warning(project)) return outcome(TRunResult::CheckFailed, *warning);
     try {
-        if (held_) return call(project.data().FileName);
-        if (runInProgress.exchange(true)) return outcome(TRunResult::AlreadyRunning, "Attempt to reinitialize DLL");
-        RunGuard guard;
+        if (!held_ && runInProgress.exchange(true))
+            return outcome(TRunResult::AlreadyRunning, "Attempt to reinitialize DLL");
+        std::optional<RunGuard> guard;
+        if (!held_) guard.emplace();
+        // Two analyses of one file would write its report, plot data and run
+        // notes at once: the second says so rather than wait unseen.
+        std::optional<TAnalysisLock> own;
+        if (!lock) {
+            own.emplace(project.data().FileName, TAnalysisLock::Wait::No);
+            if (!own->held())
+                return outcome(TRunResult::BeingAnalysed, "The data file " + project.data().FileName +
+                                                              " is being analysed by another program. Run the "
+                                                              "analysis again when that one has ended.");
+        }
         return call(project.data().FileName);
     } catch (const EWriteError& e) {
         return outcome(TRunResult::WriteFailed, e.what());

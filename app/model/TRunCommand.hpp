@@ -7,6 +7,7 @@
 
 namespace orvane {
 
+class TAnalysisLock;
 class TProject;
 
 // Runs the analysis of a saved project: checks it, writes the control file
@@ -36,7 +37,12 @@ public:
     TRunCommand& operator=(const TRunCommand&);
 
     // Runs the project's data file as it is on disk; the caller saves first.
+    // When another analysis of the file is in progress, it says so and runs
+    // nothing.
     TRunOutcome run(const TProject& project) const;
+    // The same, for a caller that holds the file's analysis lock (and reads
+    // the files of the run under it).
+    TRunOutcome run(const TProject& project, const TAnalysisLock& lock) const;
     // A held command loads its library now rather than in its first run
     // (which other runs started meanwhile would wait for); nothing otherwise.
     void load() const;
@@ -46,6 +52,7 @@ public:
 private:
     struct Held;
     TRunOutcome call(const std::filesystem::path& dataFile) const;
+    TRunOutcome checkedRun(const TProject& project, const TAnalysisLock* lock) const;
 
     std::filesystem::path library_;
     std::shared_ptr<Held> held_;  // the loaded library of a Held command

@@ -12,6 +12,7 @@ enum class TRunResult {
     NotSaved,        // the project has no file yet: nothing to run, nothing to show
     CheckFailed,     // the project check warned
     AlreadyRunning,  // another run is in progress in this process
+    BeingAnalysed,   // another analysis of the data file (another process) is in progress
     WriteFailed,     // the run folder or the control file could not be written
     LibraryFailed,   // the engine library could not be loaded or has no entry
     Refused,         // the engine refused the interface number
