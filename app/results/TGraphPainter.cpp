@@ -83,6 +83,7 @@ public:
 
 private:
     int panelCount() const { return plot_.ShowThree ? 3 : 1; }
+    QColor curveColour(int curve) const { return s_.blackAndWhite ? QColor(Qt::black) : colour(curve); }
     const TPixelRect& panel(int i) const { return rects_.panels[static_cast<size_t>(i)]; }
     const TPanelRange& range(int i) const { return view_.ranges[static_cast<size_t>(i)]; }
 
@@ -208,7 +209,7 @@ private:
         for (int c = 0; c < list.curveCount(); ++c) {
             const TLine& flags = c < plot_.Lines.curveCount() ? plot_.Lines.curve(c) : list.curve(c);
             if (!flags.Active || !flags.Visible) continue;
-            QPen pen(colour(c), graph::curveWidth(s_.ppiX, plot_.WidthLine));
+            QPen pen(curveColour(c), graph::curveWidth(s_.ppiX, plot_.WidthLine));
             pen.setJoinStyle(Qt::MiterJoin);
             p_.setPen(pen);
             const TLine& line = list.curve(c);
@@ -246,9 +247,9 @@ private:
         p_.setBrush(Qt::NoBrush);
         int top = y + s_.ppiY / 32;
         for (int curve : entries) {
-            p_.setPen(QPen(colour(curve), graph::curveWidth(s_.ppiX, plot_.WidthLine)));
+            p_.setPen(QPen(curveColour(curve), graph::curveWidth(s_.ppiX, plot_.WidthLine)));
             if (plot_.Markers > 0) marker(curve, x + s_.ppiX / 16, top + th / 2);
-            p_.setPen(colour(curve));
+            p_.setPen(curveColour(curve));
             textAt(p_, x + 2 * (s_.ppiX / 16), top, qs(plot_.legendText(plot_.Lines.curve(curve))));
             top += step;
         }
@@ -306,7 +307,11 @@ private:
         }
         if (withWall) {
             const int tip = depthPixel(layers.point(wall, 0).Y);
-            p_.fillRect(QRect(QPoint(x2, s.t), QPoint(x3, tip)), kWallGrey);
+            const QRect wallArea(QPoint(x2, s.t), QPoint(x3, tip));
+            if (s_.blackAndWhite)
+                p_.fillRect(wallArea, QBrush(Qt::black, Qt::Dense4Pattern));
+            else
+                p_.fillRect(wallArea, kWallGrey);
         }
         p_.restore();
     }

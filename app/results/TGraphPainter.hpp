@@ -23,6 +23,9 @@ struct TGraphSurface {
     // Height in pixels of the surface's font before the SizeFont scale.
     int fontHeight = 14;
     TSurfaceKind kind = TSurfaceKind::Window;
+    // Every curve and the wall in black, for pictures saved "Black and
+    // White" that are drawn, not converted pixel by pixel (PDF, SVG).
+    bool blackAndWhite = false;
 };
 
 // What the window contributes: the current ranges of the panels and where

@@ -300,6 +300,42 @@ TEST(GraphPainter, TheDefaultLegendCoversNoCurveWhereACornerIsFree)
     EXPECT_GT(there, 0);
 }
 
+TEST(GraphPainter, BlackAndWhiteDrawsNoColourAndNoGreyWall)
+{
+    TGraphPlot plot = test::threePanelWithWall();
+    plot.ShowLayers = plot.ShowWall = true;
+    for (TCurveList* list : {&plot.Lines, &plot.Lines2, &plot.Lines3}) {
+        list->setCurveCount(3);
+        for (int c = 1; c < 3; ++c)
+            for (int j = 0; j <= 10; ++j) list->point(c, j) = {0.1 * c * j, static_cast<double>(j)};
+    }
+    const QSize size(800, 500);
+    const TGraphView view = TGraphPicture::openingView(plot, size, kScreenPpi);
+    const auto drawn = [&](bool blackAndWhite) {
+        TGraphSurface s = TGraphPicture::surface(size, kScreenPpi);
+        s.blackAndWhite = blackAndWhite;
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TGraphPainter::paint(painter, plot, view, s);
+        return image;
+    };
+    const auto coloured = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() != c.green() || c.green() != c.blue();
+            }
+        return n;
+    };
+    const QImage colour = drawn(false), mono = drawn(true);
+    EXPECT_GT(coloured(colour), 100);  // blue and red curves
+    EXPECT_EQ(coloured(mono), 0);
+    EXPECT_GT(test::countColour(colour, kGrey), 100);  // the wall
+    // Grey is left only at the edges of the antialiased letters.
+    EXPECT_LT(test::countColour(mono, kGrey), test::countColour(colour, kGrey) / 10);
+}
+
 TEST(GraphPainter, PictureSizesAndTheOneInchMinimum)
 {
     const TGraphPlot plot = test::depthGraph();
