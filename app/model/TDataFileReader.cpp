@@ -1,12 +1,16 @@
 #include "model/TDataFileReader.hpp"
 
 #include "model/EReadError.hpp"
+#include "model/TCapacities.hpp"
 #include "model/TFloatColumn.hpp"
 #include "model/TProject.hpp"
 #include "model/TRealFormat.hpp"
 #include "model/TSoilProperties.hpp"
 #include "model/TWordReader.hpp"
 
+#include "core/set_data.hpp"
+#include "core/stations.hpp"
+#include "soil/soil_input.hpp"
 #include "soil/soil_type.hpp"
 
 #include <algorithm>
@@ -17,6 +21,13 @@ namespace orvane {
 namespace {
 
 using Q = TFileQuantity;
+using C = TCapacities;
+
+static_assert(C::kIncrements == engine::kMaxIncrements && C::kStations == engine::kStationCount);
+static_assert(C::kRestraints == engine::kMaxRestraints && C::kLoadLines == engine::kMaxCoupleLines);
+static_assert(C::kPressurePoints == engine::kMaxPressurePoints && C::kSoilLayers == soil::kMaxInputLayers);
+static_assert(C::kCurves == engine::kMaxCurves && C::kCurvePoints == engine::kMaxCurvePoints);
+static_assert(C::kMeiSets == engine::kMaxMeiSets && C::kMeiPoints == engine::kMaxMeiPoints);
 
 // An old default of the modification factor that files still carry.
 constexpr double kOldPressureFactor = 0.036;
@@ -110,6 +121,27 @@ std::optional<std::string> TDataFileReader::readStage(TProject& project, const s
     });
 }
 
+// A count read from the file, within what the engine's tables hold: rows
+// are read for it next, and a damaged count would make the reading run on
+// through whatever the file holds.
+int TDataFileReader::readCount(int capacity, const char* what)
+{
+    const int count = words_.readInteger();
+    checkCount(count, capacity, what);
+    return count;
+}
+
+// The count just read, within the capacity.
+void TDataFileReader::checkCount(int count, int capacity, const char* what) const
+{
+    if (count > capacity) {
+        const TWordReader::Position at = words_.position();
+        throw EReadError("Error on Line " + std::to_string(at.line) + " Item " + std::to_string(at.item) + "\r" +
+                         "The file asks for " + std::to_string(count) + " " + what + "; the program holds at most " +
+                         std::to_string(capacity) + ".");
+    }
+}
+
 void TDataFileReader::readFile()
 {
     TProgramData& d = project_.data();
@@ -152,15 +184,15 @@ void TDataFileReader::readSet(bool longTerm)
 TDataFileReader::Counts TDataFileReader::readControlLine()
 {
     Counts c;
-    c.restraints = words_.readInteger();
-    c.stiffness = words_.readInteger();
-    c.pyModification = words_.readInteger();
+    c.restraints = readCount(C::kRestraints, "restraint lines");
+    c.stiffness = readCount(C::kStationLines, "stiffness lines");
+    c.pyModification = readCount(C::kStationLines, "p-y modification lines");
     c.pressureCode = words_.readInteger();
     c.pyCode = words_.readInteger();
-    c.pySets = words_.readInteger();
+    c.pySets = readCount(C::kCurves, "p-y curve sets");
     if (features_.stageCount) project_.data().StageCount = std::clamp(words_.readInteger(), 1, 5);
-    if (features_.meiCurves) c.meiSets = words_.readInteger();
-    if (features_.tiebacks) c.tiebacks = words_.readInteger();
+    if (features_.meiCurves) c.meiSets = readCount(C::kMeiSets, "moment-EI sets");
+    if (features_.tiebacks) c.tiebacks = readCount(C::kStationLines, "tiebacks");
     return c;
 }
 
@@ -183,7 +215,10 @@ void TDataFileReader::applyOptions(const Counts& c)
 void TDataFileReader::readWallLine()
 {
     TProgramData& d = project_.data();
+    // Kept before the check: a run of the file read in part still goes to
+    // the engine, which refuses the wall in its own words.
     d.Increments = words_.readInteger();
+    checkCount(d.Increments, C::kIncrements, "increments");
     d.IncrementLength = words_.readReal();
     d.MaxDeflection = words_.readReal();
     d.Tolerance = words_.readReal();
@@ -200,16 +235,16 @@ void TDataFileReader::readTables(const Counts& counts, bool longTerm)
     TProjectTables& t = project_.tables();
     readRows(t.SoilLayer, counts.restraints, {0, 1, 2, 3});
     readRows(t.PileSect, counts.stiffness, {0, 1, 2, 3});
-    const int loads = words_.readInteger();
+    const int loads = readCount(C::kLoadLines, "concentrated load lines");
     if (!longTerm) d.UseConcentratedLoads = loads > 0;
     readRows(t.BoundCond, loads, {0, 1, 2, 3, 4, 5});
-    const int springs = words_.readInteger();
+    const int springs = readCount(C::kStationLines, "spring lines");
     if (!longTerm) d.UseSprings = springs > 0;
     readRows(t.SoilStrength, springs, {1, 2, 0, 3, 4});
     readTiebacks(counts.tiebacks);
     readRows(t.PYMod, counts.pyModification, {0, 1, 2}, {Q::Depth});
     if (counts.pressureCode == 1) {
-        const int points = words_.readInteger();
+        const int points = readCount(C::kPressurePoints, "earth-pressure points");
         if (!longTerm) d.UserEarthPressure = points > 0;
         readRows(longTerm ? t.LongDist : t.DistLoad, points, {0, 1}, {Q::Depth, Q::LineLoad});
     }
@@ -259,7 +294,7 @@ void TDataFileReader::readSurcharges(bool longTerm)
     TProgramData& d = project_.data();
     TGridTable& table = project_.tables().SurchargeTable;
     if (features_.surchargeBlock) {
-        const int count = words_.readInteger();
+        const int count = readCount(C::kStationLines, "surcharges");
         if (!longTerm) d.UseSurcharges = count > 0;
         readRows(table, count, {0, 1, 2, 3});
         return;
@@ -280,7 +315,7 @@ void TDataFileReader::readSurcharges(bool longTerm)
 void TDataFileReader::readLayers(bool longTerm)
 {
     TGridTable& layers = longTerm ? project_.tables().LongSoil : project_.tables().NewSoil;
-    const int count = words_.readInteger();
+    const int count = readCount(C::kSoilLayers, "soil layers");
     layers.setRowCount(0);
     double bottom = 0.0;
     for (int layer = 0; layer < count; ++layer) {
@@ -325,7 +360,7 @@ void TDataFileReader::readCurves(const Counts& counts)
     TProjectTables& t = project_.tables();
     readCurveSets(t.PYCurves2, counts.pySets, [&](int set) {
         readCell(t.PYCurves2, set, 0);
-        const int points = words_.readInteger();
+        const int points = readCount(C::kCurvePoints, "points of a p-y curve");
         if (features_.pyMultipliers) {
             readCell(t.PYCurves2, set, 2);
             readCell(t.PYCurves2, set, 3);
@@ -335,7 +370,7 @@ void TDataFileReader::readCurves(const Counts& counts)
     readCurveSets(t.MEICurves2, counts.meiSets, [&](int set) {
         readCell(t.MEICurves2, set, 0);
         readCell(t.MEICurves2, set, 1);
-        const int points = words_.readInteger();
+        const int points = readCount(C::kMeiPoints, "points of a moment-EI curve");
         return std::pair{t.MEICurves2.cell(2, set).subTable(), points};
     });
 }

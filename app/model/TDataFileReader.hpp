@@ -52,6 +52,8 @@ private:
     template <class MakeWords>
     static std::optional<std::string> readNewProject(TProject& project, TLayout layout, MakeWords makeWords,
                                                      TWordReader::Position* stoppedAt);
+    int readCount(int capacity, const char* what);
+    void checkCount(int count, int capacity, const char* what) const;
     void readFile();
     void readStageFile();
     void readSet(bool longTerm);

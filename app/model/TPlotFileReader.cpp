@@ -1,9 +1,11 @@
 #include "model/TPlotFileReader.hpp"
 
 #include "model/EReadError.hpp"
+#include "model/TCapacities.hpp"
 #include "model/TControlFile.hpp"
 #include "model/TMainGraphs.hpp"
 #include "model/TProject.hpp"
+#include "model/TStageFiles.hpp"
 #include "model/TWordReader.hpp"
 
 #include "soil/soil_type.hpp"
@@ -103,13 +105,20 @@ TPlotFileReader::TPlotFileReader(TMainGraphs& graphs, TProject& project, TWordRe
 }
 
 // A count can never exceed the number of characters of the file (every
-// number takes at least one and a separator); a larger one marks a damaged
-// file and would only exhaust the memory before the reader ran dry.
-int TPlotFileReader::count()
+// number takes at least one and a separator), nor what the engine that
+// wrote the file holds; a larger one marks a damaged file and would only
+// exhaust the memory and the time before the reader ran dry.
+int TPlotFileReader::count(int capacity, const char* what)
 {
     const int value = in_.readInteger();
     if (value > 0 && static_cast<std::uintmax_t>(value) > fileSize_)
         throw EReadError("This file either invalid or incomplete.");
+    if (value > capacity) {
+        const TWordReader::Position at = in_.position();
+        throw EReadError("Error on Line " + std::to_string(at.line) + " Item " + std::to_string(at.item) +
+                         "\rThe file asks for " + std::to_string(value) + " " + what +
+                         "; the program holds at most " + std::to_string(capacity) + ".");
+    }
     return std::max(value, 0);
 }
 
@@ -140,7 +149,7 @@ void TPlotFileReader::readFirstCase()
     TCurveList& combined = g_.PltCombine.Lines;
     ld.setCurveCount(1);
     combined.setCurveCount(3);
-    const int points = count();
+    const int points = count(TCapacities::kPressurePoints, "earth-pressure points");
     ld.setPointCount(points);
     combined.setPointCount(points);
     data.PressurePointCount = points;
@@ -165,10 +174,10 @@ void TPlotFileReader::readFirstCase()
     readPYBlock();
 
     TCurveList& def = g_.pltDef.Lines;
-    def.setCurveCount(count());
+    def.setCurveCount(count(TStageFiles::kMaxStages, "analysis cases"));
     caseCount_ = std::max(caseCount_, def.curveCount());
     for (TGraphPlot* graph : {&g_.pltMom, &g_.pltShear, &g_.pltSoil}) graph->Lines.setCurveCount(def.curveCount());
-    const int nodes = count();
+    const int nodes = count(TCapacities::kStations, "stations");
     for (TGraphPlot* graph : {&g_.pltDef, &g_.pltMom, &g_.pltShear, &g_.pltSoil}) graph->Lines.setPointCount(nodes);
     largestDepthCount_ = nodes;
     in_.readInteger();  // the unit code of the results block; the p-y block's decides
@@ -193,7 +202,7 @@ void TPlotFileReader::readLaterCase(int k)
     TProgramData& data = project_.data();
     TCurveList& ld = g_.pltLD.Lines;
     ld.setCurveCount(caseCount_);
-    const int points = count();
+    const int points = count(TCapacities::kPressurePoints, "earth-pressure points");
     raisePointCount(ld, points);
     data.PressurePointCount = std::max(data.PressurePointCount, ld.pointCount());
     for (int j = 0; j < points; ++j) {
@@ -210,7 +219,7 @@ void TPlotFileReader::readLaterCase(int k)
     readPYBlock();
 
     TCurveList& def = g_.pltDef.Lines;
-    def.setCurveCount(count());
+    def.setCurveCount(count(TStageFiles::kMaxStages, "analysis cases"));
     caseCount_ = std::max(caseCount_, def.curveCount());
     if (def.curveCount() < caseCount_) def.setCurveCount(caseCount_);
 
@@ -226,7 +235,7 @@ void TPlotFileReader::readLaterCase(int k)
     }
 
     for (TGraphPlot* graph : {&g_.pltMom, &g_.pltShear, &g_.pltSoil}) graph->Lines.setCurveCount(def.curveCount());
-    const int nodes = count();
+    const int nodes = count(TCapacities::kStations, "stations");
     for (TCurveList* list : {&g_.pltDef.Lines, &g_.pltMom.Lines, &g_.pltShear.Lines, &g_.pltSoil.Lines,
                              &g_.pltDMS.Lines, &g_.pltDMS.Lines2, &g_.pltDMS.Lines3})
         raisePointCount(*list, nodes);
@@ -244,13 +253,13 @@ void TPlotFileReader::readLaterCase(int k)
 void TPlotFileReader::readPYBlock()
 {
     TCurveList& py = g_.pltPY.Lines;
-    py.setCurveCount(count());
+    py.setCurveCount(count(TCapacities::kCurves, "p-y curves"));
     py.setPointCount(0);
     std::vector<int> own(static_cast<size_t>(py.curveCount()));
     for (int i = 0; i < py.curveCount(); ++i) {
         // A depth, or the station number of a user curve.
         py.curve(i).Value = in_.readReal();
-        const int points = count();
+        const int points = count(TCapacities::kCurvePoints, "points of a p-y curve");
         raisePointCount(py, points);
         for (int j = 0; j < points; ++j) {
             const double y = in_.readReal();

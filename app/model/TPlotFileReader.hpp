@@ -40,7 +40,7 @@ private:
     void addLayerOverlay();
     void fillShortCurves();
     void setCaptions();
-    int count();
+    int count(int capacity, const char* what);
 
     TMainGraphs& g_;
     TProject& project_;

@@ -4,14 +4,12 @@
 #include "model/TDataFileReader.hpp"
 #include "model/TDataFileWriter.hpp"
 #include "model/TDisplayName.hpp"
+#include "model/TInputFile.hpp"
 #include "model/TProject.hpp"
 #include "model/TStageFiles.hpp"
 #include "model/TStages.hpp"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -22,12 +20,7 @@ namespace orvane {
 
 std::optional<std::string> TProjectFiles::cannotOpen(const std::filesystem::path& path)
 {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) return std::string(std::strerror(EISDIR));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return std::string(std::strerror(errno));
-    std::fclose(file);
-    return std::nullopt;
+    return TInputFile::cannotOpen(path);
 }
 
 // A staged project lives in stage files beside its data file. They are made

@@ -3,6 +3,7 @@
 #include "model/EReadError.hpp"
 #include "model/EWriteError.hpp"
 #include "model/TFileReplacer.hpp"
+#include "model/TInputFile.hpp"
 
 #include <cerrno>
 #include <cstring>
@@ -39,12 +40,23 @@ bool writeAll(int fd, const std::string& text)
 
 std::vector<std::string> TTextFile::readLines(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw EReadError("Cannot open file \"" + path.string() + "\"");
+    TInputFile file(path);
+    std::string text;
+    char chunk[65536];
+    for (size_t got; (got = file.read(chunk, sizeof chunk)) > 0;) {
+        if (text.size() + got > TInputFile::kLargestDataFile)
+            throw EReadError("Cannot read file \"" + path.string() + "\": it is longer than " +
+                             std::to_string(TInputFile::kLargestDataFile) + " bytes, which no file of a project is");
+        text.append(chunk, got);
+    }
     std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);) {
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(at, end - at);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(std::move(line));
+        at = end + 1;
     }
     return lines;
 }

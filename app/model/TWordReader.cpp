@@ -1,89 +1,137 @@
 #include "model/TWordReader.hpp"
 
 #include "model/EReadError.hpp"
+#include "model/TInputFile.hpp"
 #include "model/TRealFormat.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace orvane {
 
 namespace {
 
 const char* const kIncomplete = "This file either invalid or incomplete.";
+constexpr size_t kChunk = 65536;
 
-[[noreturn]] void failAt(int line, int item, const char* expected)
+[[noreturn]] void failAt(int line, int item, const std::string& why)
 {
-    throw EReadError("Error on Line " + std::to_string(line) + " Item " + std::to_string(item) + "\r" + expected);
+    throw EReadError("Error on Line " + std::to_string(line) + " Item " + std::to_string(item) + "\r" + why);
+}
+
+bool isControlOrBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= 32;
 }
 
 }  // namespace
 
-TWordReader::TWordReader(const std::filesystem::path& path)
+TWordReader::TWordReader() = default;
+TWordReader::TWordReader(TWordReader&&) noexcept = default;
+TWordReader& TWordReader::operator=(TWordReader&&) noexcept = default;
+TWordReader::~TWordReader() = default;
+
+TWordReader::TWordReader(const std::filesystem::path& path) : file_(std::make_unique<TInputFile>(path)), mayBeCut_(true)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw EReadError("Cannot open file \"" + path.string() + "\"");
-    std::ostringstream text;
-    text << file.rdbuf();
-    load(text.str());
+    advance();
 }
 
+// A text given whole has no cut end.
 TWordReader TWordReader::fromText(std::string_view text)
 {
     TWordReader reader;
-    reader.load(text);
+    reader.pending_ = text;
+    reader.sourceEnded_ = true;
+    reader.advance();
     return reader;
+}
+
+// The next line without its LF or CR LF; `ended` tells whether a line end
+// (or a last CR) closed it. False when nothing is left.
+bool TWordReader::takeLine(std::string& line, bool& ended)
+{
+    for (;;) {
+        const size_t end = pending_.find('\n', pendingAt_);
+        if (end != std::string::npos || sourceEnded_) {
+            if (end == std::string::npos && pendingAt_ >= pending_.size()) return false;
+            const size_t stop = end == std::string::npos ? pending_.size() : end;
+            if (stop - pendingAt_ > kLongestLine) break;
+            line.assign(pending_, pendingAt_, stop - pendingAt_);
+            ended = end != std::string::npos;
+            pendingAt_ = ended ? end + 1 : pending_.size();
+            // A CR alone ends the line too.
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+                ended = true;
+            }
+            return true;
+        }
+        if (pending_.size() - pendingAt_ > kLongestLine) break;
+        pending_.erase(0, pendingAt_);
+        pendingAt_ = 0;
+        const size_t had = pending_.size();
+        pending_.resize(had + kChunk);
+        const size_t got = file_->read(pending_.data() + had, kChunk);
+        pending_.resize(had + got);
+        sourceEnded_ = got == 0;
+    }
+    failAt(lineNumber_ + 1, 1, "The line is longer than " + std::to_string(kLongestLine) +
+                                   " characters, which no line of the file's layout is.");
 }
 
 // Lines end in LF or CR LF; a final line end adds no empty line, and an
 // empty file is one empty line.
-void TWordReader::load(std::string_view text)
+void TWordReader::advance()
 {
-    size_t at = 0;
-    do {
-        size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.push_back(TWordContainer::split(std::string(line)));
-        at = end + 1;
-    } while (at < text.size());
+    std::string line;
+    bool ended = false;
+    if (!takeLine(line, ended)) {
+        if (lineNumber_ > 0) {
+            atEnd_ = true;
+            return;
+        }
+        line.clear();
+        ended = true;
+    }
+    ++lineNumber_;
+    item_ = 0;
+    currentCut_ = mayBeCut_ && !ended && !line.empty() && !isControlOrBlank(line.back());
+    current_ = TWordContainer::split(std::move(line));
 }
 
 int TWordReader::itemCount() const
 {
-    return endOfData() ? 0 : static_cast<int>(lines_[line_].items.size());
+    return endOfData() ? 0 : static_cast<int>(current_.items.size());
 }
 
 TWordReader::Position TWordReader::position() const
 {
-    if (lines_.empty()) return {};
-    if (endOfData()) return {static_cast<int>(lines_.size()), static_cast<int>(lines_.back().items.size()) + 1};
-    return {static_cast<int>(line_) + 1, std::max(static_cast<int>(item_), 1)};
+    if (lineNumber_ == 0) return {};
+    if (endOfData()) return {lineNumber_, static_cast<int>(current_.items.size()) + 1};
+    return {lineNumber_, std::max(static_cast<int>(item_), 1)};
 }
 
 std::string TWordReader::readLine()
 {
     if (endOfData()) throw EReadError(kIncomplete);
-    item_ = 0;
-    return lines_[line_++].text;
+    std::string text = current_.text;
+    advance();
+    return text;
 }
 
 // Numbers flow across line ends; an empty line where a number is expected
-// yields an empty item, which no conversion accepts.
+// yields an empty item, which no conversion accepts. The last item of a file
+// that ends without a line end may have lost its end (a copy cut short):
+// it is no value, and reading stops at it.
 TWordReader::Item TWordReader::nextItem()
 {
-    if (!endOfData() && item_ >= lines_[line_].items.size()) {
-        ++line_;
-        item_ = 0;
-    }
+    if (!endOfData() && item_ >= current_.items.size()) advance();
     if (endOfData()) throw EReadError(kIncomplete);
-    const auto& items = lines_[line_].items;
-    Item item{item_ < items.size() ? items[item_] : std::string(), static_cast<int>(line_) + 1,
-              static_cast<int>(item_) + 1};
+    const auto& items = current_.items;
+    Item item{item_ < items.size() ? items[item_] : std::string(), lineNumber_, static_cast<int>(item_) + 1};
     ++item_;
+    if (currentCut_ && item_ == items.size())
+        failAt(item.line, item.number, "The file ends within this item, without a line end: it may be cut short.");
     return item;
 }
 

@@ -134,6 +134,35 @@ TEST(TDataFileReader, AHugeCountInADamagedFileMakesNoRowsTheFileDoesNotHold)
     EXPECT_LT(project.tables().BoundCond.rowCount(), 10);
 }
 
+// A count beyond what the engine's tables hold is no project: the reading
+// stops at it, naming it, instead of reading rows on through the file.
+TEST(TDataFileReader, ACountBeyondTheProgramsCapacityStopsTheReadingAtIt)
+{
+    const struct Case {
+        const char* from;
+        const char* to;
+        const char* error;
+    } cases[] = {
+        {"1 0\t1", "1 21\t1", "Error on Line 2 Item 2\rThe file asks for 21 restraint lines; the program holds at most 20."},
+        {"2\t2 0 1 0 1", "2\t2 64 1 0 1",
+         "Error on Line 2 Item 7\rThe file asks for 64 p-y curve sets; the program holds at most 63."},
+        {"2\t2 0 1 0 1", "2\t2 0 1 21 1",
+         "Error on Line 2 Item 9\rThe file asks for 21 moment-EI sets; the program holds at most 20."},
+        {"40 12\t10", "1000000000 12\t10",
+         "Error on Line 3 Item 1\rThe file asks for 1000000000 increments; the program holds at most 407."},
+        {"\r\n2\r\n1\t0", "\r\n51\r\n1\t0",
+         "Error on Line 5 Item 1\rThe file asks for 51 concentrated load lines; the program holds at most 50."},
+        {"\r\n1\r\n4 480", "\r\n11\r\n4 480",
+         "Error on Line 13 Item 1\rThe file asks for 11 soil layers; the program holds at most 10."},
+    };
+    for (const Case& c : cases) {
+        TProject project;
+        const auto error = TDataFileReader::readProjectText(project, replaced(kFile, c.from, c.to), TLayout::Current);
+        ASSERT_TRUE(error) << c.to;
+        EXPECT_EQ(*error, c.error);
+    }
+}
+
 TEST(TDataFileReader, AnOldModificationFactorOf0036ReadsAsOne)
 {
     TProject project;
@@ -188,7 +217,7 @@ TEST(TDataFileReader, AMissingFileIsAReadError)
     project.data().Increments = 12;
     const auto error = TDataFileReader::readProject(project, "/nonexistent/wall.ov5d", TLayout::Current);
     ASSERT_TRUE(error);
-    EXPECT_EQ(*error, "Cannot open file \"/nonexistent/wall.ov5d\"");
+    EXPECT_EQ(*error, "Cannot open file \"/nonexistent/wall.ov5d\": No such file or directory");
     EXPECT_EQ(project.data().Increments, 0);
     EXPECT_EQ(project.data().FileName, "/nonexistent/wall.ov5d");
 }

@@ -30,6 +30,8 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+const char* const kCut = "The file ends within this item, without a line end: it may be cut short.";
+
 struct DamagedFile {
     const char* name;
     std::string content;
@@ -52,7 +54,27 @@ std::vector<DamagedFile> damagedFiles()
         {"badnumber.ov5d", replaced(whole, "40 12\t", "40 1x2\t"), 3, 2,
          "A floating point number was expected but not found."},
         {"empty.ov5d", "", 1, 1, "This file either invalid or incomplete."},
+        // Cut in the stiffness line's EI "4.5E+09" (at byte 101), right after
+        // it, and after its CR: only a line end shows that the number is whole.
+        {"cut.ov5d", whole.substr(0, 101), 4, 4, kCut},
+        {"cutafter.ov5d", whole.substr(0, whole.find("4.5E+09") + 7), 4, 4, kCut},
+        {"cutline.ov5d", whole.substr(0, whole.find("4.5E+09") + 8), 4, 5, "This file either invalid or incomplete."},
     };
+}
+
+// A number cut short is no value: the stiffness row read in part has not
+// the cut EI 4.5 but none.
+TEST(TProjectFiles, ACutLastNumberIsNotTakenAsAValue)
+{
+    TestFolder folder;
+    const auto path = folder.path() / "cut.ov5d";
+    writeFileText(path, fileText(kUserCurves).substr(0, 101));
+    TProject project;
+    const TOpenOutcome outcome = TProjectFiles::openProject(project, path, TLayout::Current);
+    EXPECT_EQ(outcome.status, TOpenOutcome::Status::ReadInPart);
+    EXPECT_EQ(outcome.error, std::string("Error on Line 4 Item 4\r") + kCut);
+    EXPECT_EQ(project.tables().PileSect.cell(2, 0).asInteger(), 1);
+    EXPECT_NE(project.tables().PileSect.cell(3, 0).asReal(), 4.5);
 }
 
 TEST(TProjectFiles, AFileReadInPartGivesARecoveredProjectThatSaveCannotWriteOverTheOriginal)
@@ -163,7 +185,7 @@ TEST(TProjectFiles, AFileThatCannotBeOpenedLeavesTheProjectAlone)
 
     outcome = TProjectFiles::openProject(project, folder.path(), TLayout::Current);
     EXPECT_EQ(outcome.status, TOpenOutcome::Status::NotOpened);
-    EXPECT_NE(outcome.error.find("Is a directory"), std::string::npos) << outcome.error;
+    EXPECT_EQ(outcome.error, "Cannot open file \"" + folder.path().string() + "\": it is a folder, not a data file");
 
     EXPECT_EQ(project.data().Title, "Kept");
     EXPECT_EQ(project.data().FileName, (folder.path() / "mine.ov5d").string());
