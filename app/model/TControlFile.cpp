@@ -1,5 +1,6 @@
 #include "model/TControlFile.hpp"
 
+#include "model/EWriteError.hpp"
 #include "model/TTextFile.hpp"
 
 namespace orvane {
@@ -18,7 +19,24 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The path with its line breaks shown as \n and \r.
+std::string escaped(const std::string& path)
+{
+    std::string text;
+    for (char c : path) text += c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    return text;
+}
+
 }  // namespace
+
+std::optional<std::string> TControlFile::unfitPath(const std::filesystem::path& dataFile)
+{
+    std::error_code ignored;
+    const std::string path = std::filesystem::absolute(dataFile, ignored).string();
+    if (path.find_first_of("\r\n") == std::string::npos) return std::nullopt;
+    return "The data file \"" + escaped(path) + "\" cannot be analysed: its path holds a line break, and the control " +
+           "file " + kName + " names each file of the run on a line of its own. Rename the file or its folder.";
+}
 
 std::filesystem::path TControlFile::report(const std::filesystem::path& dataFile)
 {
@@ -38,6 +56,7 @@ std::filesystem::path TControlFile::runNotes(const std::filesystem::path& dataFi
 std::string TControlFile::text(const std::filesystem::path& dataFile, std::string_view firstText,
                                std::string_view secondText)
 {
+    if (const auto refusal = unfitPath(dataFile)) throw EWriteError(*refusal);
     const std::filesystem::path data = std::filesystem::absolute(dataFile);
     std::string text;
     for (const std::string& line : {std::string(kVersion), std::string(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,14 @@ public:
     static std::filesystem::path plotData(const std::filesystem::path& dataFile);
     static std::filesystem::path runNotes(const std::filesystem::path& dataFile);
 
+    // Why the data file cannot be named in the control file: a line break
+    // (LF or CR) in its absolute path would split the path into lines that
+    // name other files, which the engine would overwrite. Nothing when it can.
+    static std::optional<std::string> unfitPath(const std::filesystem::path& dataFile);
+
     // The eight lines, CR LF ended. The data file's path is made absolute, as
-    // the engine runs in another folder.
+    // the engine runs in another folder. Throws EWriteError for a path that
+    // unfitPath refuses.
     static std::string text(const std::filesystem::path& dataFile, std::string_view firstText = {},
                             std::string_view secondText = {});
     // Writes the control file into `folder`, a private run folder (in place and

@@ -197,6 +197,9 @@ TRunOutcome TRunCommand::run(const TProject& project, const TAnalysisLock& lock)
 TRunOutcome TRunCommand::checkedRun(const TProject& project, const TAnalysisLock* lock) const
 {
     if (project.data().FileName == TProjectFiles::kNewName) return outcome(TRunResult::NotSaved, {});
+    // Before anything of the run: no control file can name such a file.
+    if (auto refusal = TControlFile::unfitPath(project.data().FileName))
+        return outcome(TRunResult::WriteFailed, *refusal);
     if (auto warning = TProjectCheck::warning(project)) return outcome(TRunResult::CheckFailed, *warning);
     try {
         if (!held_ && runInProgress.exchange(true))

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <vector>
 
 #include "io/free_reader.hpp"
 
 namespace orvane::engine {
 namespace {
+
+constexpr size_t kControlLines = 8;
 
 std::string lower(std::string s)
 {
@@ -34,29 +37,34 @@ std::optional<std::filesystem::path> findControlFile(const std::filesystem::path
     return std::nullopt;
 }
 
+// The control file is exactly its eight lines: a line more or fewer means a
+// path was split at a line break it held (or a line is missing), and its
+// parts would name other files, which the job then would read and overwrite.
+// Each line ends in CR LF or LF; a CR anywhere else is such a break too.
 std::optional<ControlFile> readControlFile(const std::filesystem::path& workDir)
 {
     const auto path = findControlFile(workDir);
     if (!path) return std::nullopt;
     std::ifstream in(*path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string lines[8];
-    for (auto& line : lines) {
-        if (!std::getline(in, line)) return std::nullopt;
-        line = trimRight(line);
+    std::vector<std::string> lines;
+    for (std::string line; lines.size() <= kControlLines && std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find('\r') != std::string::npos) return std::nullopt;
+        lines.push_back(trimRight(line));
     }
+    if (lines.size() != kControlLines) return std::nullopt;
     ControlFile cf;
     cf.version = lines[0].substr(0, 12);
     cf.text1 = lines[1];
     cf.text2 = lines[2];
-    int n = 0;
     const size_t b = lines[3].find_first_not_of(" \t");
     const std::string rest = b == std::string::npos ? "" : lines[3].substr(b);
     const std::string first = rest.substr(0, rest.find_first_of(" \t,"));
-    if (io::parseInteger(first, n)) cf.number = n;
+    if (!io::parseInteger(first, cf.number)) return std::nullopt;
     std::filesystem::path* paths[4] = {&cf.dataFile, &cf.reportFile, &cf.plotFile, &cf.notesFile};
     for (int k = 0; k < 4; ++k) {
-        const std::string& p = lines[4 + k];
+        const std::string& p = lines[4 + static_cast<size_t>(k)];
         if (p.empty()) return std::nullopt;
         std::filesystem::path fp(p);
         *paths[k] = fp.is_absolute() ? fp : workDir / fp;

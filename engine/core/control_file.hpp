@@ -18,8 +18,10 @@ struct ControlFile {
 // Finds the control file in `workDir` whatever the letter case of its name.
 std::optional<std::filesystem::path> findControlFile(const std::filesystem::path& workDir);
 
-// Reads it; nullopt when it is missing or shorter than eight lines. Relative
-// paths are taken from `workDir`; paths are used whole, trailing blanks dropped.
+// Reads it; nullopt when it is missing, has more or fewer than eight lines,
+// a CR inside a line, no integer on its fourth line or an empty path.
+// Relative paths are taken from `workDir`; paths are used whole, trailing
+// blanks dropped.
 std::optional<ControlFile> readControlFile(const std::filesystem::path& workDir);
 
 }  // namespace orvane::engine

@@ -58,7 +58,10 @@ Job::Job(std::filesystem::path workDir, Clock clock) : workDir_(std::move(workDi
 
 bool Job::openStreams(JobOutcome& outcome)
 {
-    dataRead_ = io::readWholeFile(control_.dataFile, dataText_);
+    // Many times the largest set the tables can hold, in every stage: a
+    // longer file is no data file, and the reading stops within it.
+    constexpr size_t kLargestDataFile = 16u << 20;
+    dataRead_ = io::readWholeFile(control_.dataFile, dataText_, kLargestDataFile);
     if (!reportFile_.open(control_.reportFile)) {
         outcome.end = JobEnd::FileError;
         outcome.message = "The output report " + control_.reportFile.string() +

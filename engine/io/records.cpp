@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -91,21 +92,22 @@ bool Records::close()
     return !failed_;
 }
 
-bool readWholeFile(const std::filesystem::path& path, std::string& out)
+bool readWholeFile(const std::filesystem::path& path, std::string& out, size_t limit)
 {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return false;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
     }
-    if (st.st_size > 0) out.reserve(static_cast<size_t>(st.st_size));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (st.st_size > 0) out.reserve(std::min(static_cast<size_t>(st.st_size), limit));
     char chunk[65536];
     bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    while (out.size() < limit) {
+        const ssize_t n = ::read(fd, chunk, std::min(sizeof chunk, limit - out.size()));
         if (n < 0) {
             if (errno == EINTR) continue;
             ok = false;
@@ -113,6 +115,10 @@ bool readWholeFile(const std::filesystem::path& path, std::string& out)
         }
         if (n == 0) break;
         out.append(chunk, static_cast<size_t>(n));
+    }
+    if (ok && out.size() >= limit) {
+        char more = 0;
+        if (::read(fd, &more, 1) > 0) out.erase(out.rfind('\n') == std::string::npos ? 0 : out.rfind('\n') + 1);
     }
     ::close(fd);
     return ok;

@@ -13,6 +13,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -79,8 +80,11 @@ private:
     std::string buf_;
 };
 
-// The whole of a file; false when it cannot be read.
-bool readWholeFile(const std::filesystem::path& path, std::string& out);
+// The whole of a regular file; false when it cannot be read or is no regular
+// file (a FIFO, a device, a folder: its open does not wait for a writer).
+// Past `limit` bytes nothing more is read, and the text ends at its last
+// whole line: what lies beyond is no part of any input.
+bool readWholeFile(const std::filesystem::path& path, std::string& out, size_t limit = SIZE_MAX);
 
 // A scratch file's bytes: those kept when this thread last wrote it, else the
 // file itself (false when neither exists). Kept bytes are handed over once.

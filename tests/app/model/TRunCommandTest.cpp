@@ -1,3 +1,4 @@
+#include "model/EWriteError.hpp"
 #include "model/TControlFile.hpp"
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
@@ -93,6 +94,40 @@ TEST_F(RunCommandTest, AFailedCheckWritesNoControlFile)
               "Please check on Wall Properties Windows and Wall Stiffness Table");
     EXPECT_TRUE(isEmpty(temporary.path()));
     EXPECT_FALSE(std::filesystem::exists(projectFolder.path() / "wall.ov5o"));
+}
+
+size_t entries(const std::filesystem::path& folder)
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// A line break in the data file's path would split its line of the control
+// file, and the parts would name other files as the report, the plot data
+// and the run notes: here the planted file that the broken line names.
+TEST_F(RunCommandTest, APathWithALineBreakIsRefusedBeforeTheRun)
+{
+    const std::filesystem::path planted = projectFolder.path() / "vdir" / "wall.ov5d";
+    std::filesystem::create_directories(planted.parent_path());
+    writeFileText(planted, "planted\n");
+    for (const auto& [lineBreak, shown] : {std::pair{"\n", "\\n"}, std::pair{"\r", "\\r"}}) {
+        const std::string evil = projectFolder.path().string() + "/evil" + lineBreak;
+        const std::filesystem::path folder = evil + planted.parent_path().string();
+        std::filesystem::create_directories(folder);
+        TProjectFiles::saveAs(project, folder / "wall.ov5d");
+        const TRunOutcome outcome = TRunCommand(FAKE_ENGINE).run(project);
+        EXPECT_EQ(outcome.result, TRunResult::WriteFailed);
+        EXPECT_EQ(outcome.message, "The data file \"" + projectFolder.path().string() + "/evil" + shown +
+                                       (folder / "wall.ov5d").string().substr(evil.size()) +
+                                       "\" cannot be analysed: its path holds a line break, and the control file "
+                                       "names.dat names each file of the run on a line of its own. Rename the file "
+                                       "or its folder.");
+        EXPECT_EQ(fileText(planted), "planted\n");
+        EXPECT_EQ(entries(planted.parent_path()), 1u);
+        EXPECT_FALSE(std::filesystem::exists(projectFolder.path() / "evil"));
+        EXPECT_EQ(entries(folder), 1u);  // the data file alone
+        EXPECT_THROW(TControlFile::text(folder / "wall.ov5d"), EWriteError);
+        std::filesystem::remove_all(evil);
+    }
 }
 
 TEST_F(RunCommandTest, AMissingLibraryFailsAndRemovesTheControlFile)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <string>
 
@@ -142,6 +144,42 @@ TEST(Driver, MissingOrShortControlFileAnalysesNothing)
     EXPECT_FALSE(std::filesystem::exists("/tmp/a.ov5o"));
 }
 
+// A control file is its eight lines and nothing else: a path split at a
+// line break it held would name other files as the report, the plot data
+// and the run notes, which the job would overwrite.
+TEST(Driver, AControlFileWithASplitPathAnalysesNothing)
+{
+    JobFolder job;
+    job.write(set("Split path", 1, "0"));
+    const std::string data = readFile(job.data());
+    const std::filesystem::path split = job.dir() / "evil";
+    const std::filesystem::path planted = job.dir() / "vdir" / "wall.ov5d";
+    std::filesystem::create_directories(planted.parent_path());
+    std::ofstream(planted, std::ios::binary) << data;
+    const std::string paths[] = {"/wall.ov5d", "/wall.ov5o", "/wall.ov5p", "/wall.ov5r"};
+    std::string broken, withCr;
+    for (const std::string& p : paths) broken += split.string() + "\n" + planted.parent_path().string() + p + "\n";
+    for (const std::string& p : paths) withCr += split.string() + "\r" + planted.parent_path().string() + p + "\n";
+    const std::string head = "2015.5.8\n\n, \n0\n";
+    const std::string whole = job.data().string() + "\n" + (job.dir() / "wall.ov5o").string() + "\n" +
+                              (job.dir() / "wall.ov5p").string() + "\n" + (job.dir() / "wall.ov5r").string() + "\n";
+    const std::pair<const char*, std::string> cases[] = {
+        {"a path split at LF", head + broken},
+        {"a path split at CR", head + withCr},
+        {"a ninth line", head + whole + "\n"},
+        {"no integer on the fourth line", "2015.5.8\n\n, \nx\n" + whole},
+    };
+    for (const auto& [name, control] : cases) {
+        std::ofstream(job.dir() / "names.dat", std::ios::binary) << crlf(control);
+        EXPECT_EQ(job.run().end, JobEnd::ControlFileError) << name;
+        EXPECT_EQ(readFile(planted), data) << name;
+        for (const char* ext : {".ov5o", ".ov5p", ".ov5r"})
+            EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(planted).replace_extension(ext))) << name;
+    }
+    std::ofstream(job.dir() / "names.dat", std::ios::binary) << crlf(head + whole);
+    EXPECT_EQ(job.run().end, JobEnd::Completed);
+}
+
 TEST(Driver, MissingDataFileIsReportedNotCreated)
 {
     JobFolder job;
@@ -152,6 +190,19 @@ TEST(Driver, MissingDataFileIsReportedNotCreated)
     EXPECT_FALSE(std::filesystem::exists(job.data()));
     EXPECT_NE(job.report().find("CANNOT BE READ"), std::string::npos);
     EXPECT_NE(job.report().find("END OF ANALYSIS"), std::string::npos);
+}
+
+// A data file that is no regular file is not read: a FIFO without a writer
+// would hold the job at its open, a device would never end.
+TEST(Driver, ADataFileThatIsNoRegularFileIsNotRead)
+{
+    JobFolder job;
+    job.write("");
+    std::filesystem::remove(job.data());
+    ASSERT_EQ(::mkfifo(job.data().c_str(), 0600), 0);
+    const auto outcome = job.run();
+    EXPECT_EQ(outcome.end, JobEnd::FileError);
+    EXPECT_EQ(outcome.message, "The data file " + job.data().string() + " cannot be read");
 }
 
 TEST(Driver, InputErrorInTheFirstSetLeavesAnEmptyResultsBlock)
