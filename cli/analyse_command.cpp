@@ -19,6 +19,7 @@
 #include "model/TAnalysisLock.hpp"
 #include "model/TControlFile.hpp"
 #include "model/TDataFileReader.hpp"
+#include "model/TInputFile.hpp"
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
 #include "model/TRunCommand.hpp"
@@ -132,10 +133,14 @@ JobSummary runOne(const TRunCommand& command, const fs::path& data)
 {
     JobSummary s;
     s.path = data.string();
-    std::error_code ec;
-    if (!fs::is_regular_file(data, ec)) {
+    if (const auto reason = TInputFile::cannotOpen(data)) {
         s.outcome = "unreadable";
-        s.message = "cannot read the data file";
+        s.message = "cannot read the data file: " + *reason;
+        return s;
+    }
+    if (auto refusal = TControlFile::unfitPath(data)) {
+        s.outcome = "write-failed";
+        s.message = std::move(*refusal);
         return s;
     }
     // Another analysis of the file (another runner, the desktop program)

@@ -72,11 +72,8 @@ json graphJson(std::string_view id, const TGraphPlot& g)
 int runGraphs(const fs::path& dataArg)
 {
     const fs::path data = fs::absolute(dataArg);
-    if (!fs::is_regular_file(data)) {
-        std::cerr << "orvane-run: cannot read " << data.string() << ": no such file\n";
-        return 1;
-    }
-    // Read without splitting stage files beside the data.
+    // Read without splitting stage files beside the data; the reader opens
+    // the file once and refuses anything but a regular file.
     TProject project;
     if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
         std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";

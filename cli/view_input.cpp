@@ -22,10 +22,7 @@ int viewPixels(std::optional<double> value, int fallback)
 
 bool readViewProject(const fs::path& data, TProject& project)
 {
-    if (!fs::is_regular_file(data)) {
-        std::cerr << "orvane-run: cannot read " << data.string() << ": no such file\n";
-        return false;
-    }
+    // The reader opens the file once and refuses anything but a regular file.
     if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
         std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
         return false;

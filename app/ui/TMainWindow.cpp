@@ -926,7 +926,9 @@ void TMainWindow::openRecent(int index)
 
 void TMainWindow::openFromCommandLine(const QString& argument)
 {
-    if (!QFileInfo(argument).isFile()) {
+    // Anything that is there (a folder, a FIFO) is refused by the open, with
+    // what it is.
+    if (!QFileInfo::exists(argument)) {
         TMessages::warning(this, QStringLiteral("The data file %1 does not exist; a new project is started.").arg(argument));
         return;
     }

@@ -104,10 +104,14 @@ private:
     {
         const double area = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
         if (area == 0 || (cull && area > 0)) return;
-        const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
-        const int x1 = std::min(w_ - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
-        const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
-        const int y1 = std::min(h_ - 1, static_cast<int>(std::ceil(std::max({a.y, b.y, c.y}))));
+        if (!std::isfinite(area)) return;
+        // Bounded to the picture before the conversion, which a corner far
+        // beyond it would overflow.
+        auto pixel = [](double v, int size) { return static_cast<int>(std::clamp(v, -1.0, static_cast<double>(size))); };
+        const int x0 = std::max(0, pixel(std::floor(std::min({a.x, b.x, c.x})), w_));
+        const int x1 = std::min(w_ - 1, pixel(std::ceil(std::max({a.x, b.x, c.x})), w_));
+        const int y0 = std::max(0, pixel(std::floor(std::min({a.y, b.y, c.y})), h_));
+        const int y1 = std::min(h_ - 1, pixel(std::ceil(std::max({a.y, b.y, c.y})), h_));
         const bool opaque = colour.a >= 1;
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) {
@@ -131,10 +135,36 @@ private:
         for (size_t i = 1; i + 1 < v.size(); ++i) triangle(v[0], v[i], v[i + 1], colour, cull);
     }
 
+    // The part of the segment a-b over the picture (and a pixel around it);
+    // false when none is. A line reaching far beyond the picture (a wall
+    // width of 1e10 in the data file) is never stepped pixel by pixel.
+    bool clip(V& a, V& b) const
+    {
+        if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return false;
+        double t0 = 0, t1 = 1;
+        // Keeps the part where p * t <= q.
+        auto keep = [&](double p, double q) {
+            if (p == 0) return q >= 0;
+            const double t = q / p;
+            if (p < 0) t0 = std::max(t0, t);
+            else t1 = std::min(t1, t);
+            return t0 <= t1;
+        };
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        if (!keep(-dx, a.x + 1) || !keep(dx, w_ + 1 - a.x) || !keep(-dy, a.y + 1) || !keep(dy, h_ + 1 - a.y))
+            return false;
+        const V from = a;
+        auto at = [&](double t) { return V{from.x + dx * t, from.y + dy * t, from.z + (b.z - from.z) * t}; };
+        a = at(t0);
+        b = at(t1);
+        return true;
+    }
+
     // One pixel wide, a hair in front of the faces it bounds.
     void line(const T3DPoint& p, const T3DPoint& q, const T3DColour& colour)
     {
-        const V a = project(p), b = project(q);
+        V a = project(p), b = project(q);
+        if (!clip(a, b)) return;
         const int steps = std::max(1, static_cast<int>(std::ceil(std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y)))));
         const double lift = 1e-6 * std::max(1.0, std::fabs(a.z) + std::fabs(b.z));
         for (int i = 0; i <= steps; ++i) {

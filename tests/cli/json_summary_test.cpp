@@ -117,7 +117,7 @@ TEST(JsonSummary, SaysWhatThePlainSummarySaysForEveryExample)
             EXPECT_EQ(file.at("path"), name);
             if (!fs::exists(c.files[f])) {
                 EXPECT_EQ(file.at("outcome"), "unreadable");
-                EXPECT_EQ(file.at("message"), "cannot read the data file");
+                EXPECT_EQ(file.at("message"), "cannot read the data file: No such file or directory");
                 EXPECT_TRUE(file.at("report").is_null());
                 EXPECT_TRUE(file.at("sets").empty());
                 continue;

@@ -32,6 +32,8 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 namespace orvane {
 namespace {
 
@@ -446,8 +448,37 @@ TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - cantilever-user-py.ov5d"));
     EXPECT_TRUE(takeMessages().isEmpty());
     window_->openFromCommandLine(file(QStringLiteral("missing.ov5d")));
-    EXPECT_EQ(takeMessages().size(), 1);
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: The data file %1 does not exist; a new project is started.")
+                                              .arg(file(QStringLiteral("missing.ov5d")))});
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - cantilever-user-py.ov5d"));
+}
+
+// Open (the dialog's and the command line's) reads only a regular file, and
+// refuses anything else at once, saying what it is: a FIFO would block the
+// open until a writer came.
+TEST_F(MainWindowTest, OpenRefusesWhatIsNotARegularFile)
+{
+    const QString folder = file(QStringLiteral("x.ov5d"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString fifo = file(QStringLiteral("f.ov5d"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const struct Case {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {folder, QStringLiteral("it is a folder, not a data file")},
+        {fifo, QStringLiteral("it is not a regular file")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("it is not a regular file")},
+    };
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    for (const Case& c : cases) {
+        const QStringList refused{QStringLiteral("warning: Cannot open file \"%1\": %2").arg(c.path, c.reason)};
+        window_->openFromCommandLine(c.path);
+        EXPECT_EQ(takeMessages(), refused);
+        EXPECT_FALSE(window_->openFile(c.path, TLayout::Current));
+        EXPECT_EQ(takeMessages(), refused);
+        EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - cantilever-user-py.ov5d"));
+    }
 }
 
 TEST_F(MainWindowTest, ARunTellsWhenTheEngineCannotBeUsed)
