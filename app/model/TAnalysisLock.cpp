@@ -17,15 +17,20 @@ namespace {
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // Takes the lock on the open file; with `wait`, calls `waiting` once (when
-// another holds it) and waits. False when another holds it and no wait.
+// another holds it) and waits. False only when another holds it and there is
+// no wait: a file system without flock (ENOLCK) leaves the analysis unguarded
+// rather than refused.
 bool lockFile(int fd, bool wait, const std::function<void()>& waiting, bool& waited)
 {
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
-    if (errno != EWOULDBLOCK || !wait) return false;
+    int taken;
+    while ((taken = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    if (taken == 0 || errno != EWOULDBLOCK) return true;
+    if (!wait) return false;
     if (!waited && waiting) waiting();
     waited = true;
-    while (::flock(fd, LOCK_EX) != 0)
-        if (errno != EINTR) return false;
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
     return true;
 }
 
