@@ -102,8 +102,11 @@ void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
     s.plotData = TControlFile::plotData(data).string();
     s.runNotes = TControlFile::runNotes(data).string();
     s.sets = std::move(summary.sets);
+    s.headline = summary.endText();
+    s.extrapolated = summary.end == TRunSummary::End::Extrapolated;
     switch (summary.end) {
-    case TRunSummary::End::Converged: s.end = JobSummary::End::Converged; break;
+    case TRunSummary::End::Converged:
+    case TRunSummary::End::Extrapolated: s.end = JobSummary::End::Converged; break;
     case TRunSummary::End::NotConverged: s.end = JobSummary::End::NotConverged; break;
     case TRunSummary::End::InputError:
     case TRunSummary::End::SoilStop:

@@ -16,7 +16,11 @@ json extreme(const Extreme& e, const std::string& unit, int units)
 
 json set(int number, const SetResult& r)
 {
-    json s = {{"set", number}, {"iterations", r.iteration}, {"converged", r.converged()}, {"warnings", r.warnings()}};
+    json s = {{"set", number},
+              {"iterations", r.iteration},
+              {"converged", r.converged()},
+              {"extrapolated", r.offCurve},
+              {"warnings", r.warnings()}};
     if (r.extremesRead) {
         s["deflection"] = extreme(r.deflection, lengthUnit(r.units), r.units);
         s["moment"] = extreme(r.moment, momentUnit(r.units), r.units);
@@ -51,6 +55,8 @@ std::string jsonSummary(const std::vector<JobSummary>& jobs)
                   {"plot_data", pathOrNull(job.plotData)},
                   {"run_notes", pathOrNull(job.runNotes)},
                   {"sets", std::move(sets)}};
+        f["headline"] = job.headline.empty() ? json(nullptr) : json(job.headline);
+        f["extrapolated"] = job.extrapolated;
         if (!job.readInPart.empty()) f["read_in_part"] = job.readInPart;
         if (!job.detail.empty()) f["detail"] = job.detail;
         files.push_back(std::move(f));

@@ -40,6 +40,7 @@ std::string formatJob(const JobSummary& job)
     for (const TRunWarning& w : job.findings) text += "  warning: " + w.text + "\n";
     for (size_t k = 0; k < job.sets.size(); ++k) text += formatSet(static_cast<int>(k + 1), job.sets[k]) + "\n";
     text += indented(job.message) + "\n";
+    if (job.extrapolated) text += "  " + job.headline + "\n";
     for (const std::string& e : job.errors) text += "  " + e + "\n";
     if (!job.detail.empty()) text += "  " + job.detail + "\n";
     if (!job.report.empty()) text += "  report: " + job.report + "\n";

@@ -33,6 +33,12 @@ struct JobSummary {
     std::string report, plotData, runNotes;
     std::vector<SetResult> sets;
     End end = End::Failed;
+    // How the run the engine ended went, in the desktop program's words
+    // (TRunSummary::endText); empty when the job did not get that far.
+    std::string headline;
+    // Every set converged, but a deflection lies beyond its p-y curves: the
+    // results are extrapolated, which the summary warns of.
+    bool extrapolated = false;
 };
 
 // The plain-text summary of one job, its lines ended with LF.

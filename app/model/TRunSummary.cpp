@@ -223,7 +223,9 @@ TRunSummary TRunSummary::ofFiles(const std::filesystem::path& dataFile, const TR
     }
     const bool converged =
         std::all_of(summary.sets.begin(), summary.sets.end(), [](const TSetSummary& s) { return s.converged(); });
-    summary.end = converged ? End::Converged : End::NotConverged;
+    const bool offCurve =
+        std::any_of(summary.sets.begin(), summary.sets.end(), [](const TSetSummary& s) { return s.offCurve; });
+    summary.end = !converged ? End::NotConverged : offCurve ? End::Extrapolated : End::Converged;
     return summary;
 }
 
@@ -246,6 +248,7 @@ std::string TRunSummary::endText() const
 {
     switch (end) {
     case End::Converged: return "Every analysed set converged.";
+    case End::Extrapolated: return "converged, but deflections lie beyond the p-y curves: the results are extrapolated";
     case End::NotConverged: return "The analysis ran to its end, but not every set converged.";
     case End::InputError: return "The analysis ended on an input error.";
     case End::SoilStop: return "The analysis was stopped by the soil package.";

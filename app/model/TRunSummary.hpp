@@ -45,6 +45,7 @@ class TRunSummary {
 public:
     enum class End {
         Converged,     // every set converged
+        Extrapolated,  // every set converged, a deflection lies beyond its p-y curve (a warning)
         NotConverged,  // the job ran to its end, a set did not converge
         InputError,    // the engine found an input error
         SoilStop,      // the soil package stopped the job
@@ -71,6 +72,9 @@ public:
 
     // One sentence on how the whole run went.
     std::string endText() const;
+    // The run converged with nothing to warn of: no set's deflection lies
+    // beyond its p-y curves, where the results are extrapolated.
+    bool clean() const { return end == End::Converged; }
     // Unit texts of the columns, for the project's unit system.
     std::string deflectionUnit() const;
     std::string momentUnit() const;

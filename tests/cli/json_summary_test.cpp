@@ -173,6 +173,55 @@ TEST(JsonSummary, ANotConvergedSetCarriesItsWarning)
     EXPECT_TRUE(set.at("deflection").at("value").is_number());
 }
 
+// A soft wall on user p-y curves that reach 4 in deflects 192.3 in at the
+// top: every set converged, on curves extended beyond their last point. The
+// text and the JSON warn of it in the desktop program's words, a clean run
+// says it converged; the exit status is 0 for both.
+TEST(JsonSummary, DeflectionsBeyondThePYCurvesAreWarnedOf)
+{
+    JobFolder work;
+    std::ifstream in(fs::path(ORVANE_SOURCE_DIR) / "examples" / "cantilever-user-py.ov5d", std::ios::binary);
+    const std::string clean((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string soft = clean;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"\r\n40 12\t10\t", "\r\n40 12\t1000\t"},
+                                   {"\r\n0\t40\t1\t4.5E+09\r\n", "\r\n0\t40\t1\t4.5E+07\r\n"}}) {
+        const size_t at = soft.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        soft.replace(at, from.size(), to);
+    }
+    const fs::path cleanFile = work.dir() / "clean.ov5d";
+    std::ofstream(work.data(), std::ios::binary) << soft;
+    std::ofstream(cleanFile, std::ios::binary) << clean;
+    const std::string headline = "converged, but deflections lie beyond the p-y curves: the results are extrapolated";
+    const std::string files = " '" + work.data().string() + "' '" + cleanFile.string() + "'";
+
+    const CommandRun plain = runCommand("'" + runnerProgram().string() + "'" + files, false);
+    EXPECT_EQ(plain.status, 0) << plain.output;
+    EXPECT_NE(plain.output.find(", deflection off p-y curves\n"), std::string::npos) << plain.output;
+    EXPECT_NE(plain.output.find("  job completed\n  " + headline + "\n  report: " +
+                                fs::path(work.data()).replace_extension(".ov5o").string() + "\n" + cleanFile.string()),
+              std::string::npos)
+        << plain.output;
+    EXPECT_EQ(plain.output.find(headline), plain.output.rfind(headline)) << "the clean file is not warned of";
+
+    const CommandRun js = runCommand("'" + runnerProgram().string() + "' --json" + files, false);
+    EXPECT_EQ(js.status, 0);
+    const json doc = json::parse(js.output);
+    const json& soft_ = doc.at("files").at(0);
+    EXPECT_EQ(soft_.at("outcome"), "completed");
+    EXPECT_EQ(soft_.at("headline"), headline);
+    EXPECT_EQ(soft_.at("extrapolated"), true);
+    const json& set = soft_.at("sets").at(0);
+    EXPECT_EQ(set.at("converged"), true);
+    EXPECT_EQ(set.at("extrapolated"), true);
+    EXPECT_EQ(set.at("warnings"), json::array({"DEFLECTION OFF Q - W CURVES"}));
+    EXPECT_NEAR(set.at("deflection").at("value").get<double>(), 192.3, 0.05);
+    const json& clean_ = doc.at("files").at(1);
+    EXPECT_EQ(clean_.at("headline"), "Every analysed set converged.");
+    EXPECT_EQ(clean_.at("extrapolated"), false);
+    EXPECT_EQ(clean_.at("sets").at(0).at("extrapolated"), false);
+}
+
 // A job that ends on an input error: its outcome, the report's error line and
 // the report it wrote; the exit status 1.
 TEST(JsonSummary, AnInputErrorCarriesTheReportsErrorLine)

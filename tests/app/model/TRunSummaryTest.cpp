@@ -151,6 +151,40 @@ TEST(TRunSummary, TheEnginesAccountOfTheSetsComesBeforeTheReports)
     EXPECT_EQ(s.end, TRunSummary::End::NotConverged);
 }
 
+// Converged on p-y curves extended beyond their last point: a warning of its
+// own, not a clean success; a set that did not converge outweighs it.
+TEST(TRunSummary, AConvergedRunWithDeflectionsOffThePYCurvesIsExtrapolated)
+{
+    struct Case {
+        std::vector<TSetEnd> sets;
+        TRunSummary::End end;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{{7, true, 0, 0}}, TRunSummary::End::Extrapolated,
+         "converged, but deflections lie beyond the p-y curves: the results are extrapolated"},
+        {{{4, false, 0, 0}, {7, true, 0, 0}}, TRunSummary::End::Extrapolated,
+         "converged, but deflections lie beyond the p-y curves: the results are extrapolated"},
+        {{{4, false, 0, 0}}, TRunSummary::End::Converged, "Every analysed set converged."},
+        {{{7, true, 1, 0}}, TRunSummary::End::NotConverged, "The analysis ran to its end, but not every set converged."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::string plot;
+        for (size_t k = 0; k < c.sets.size(); ++k) plot += plotSet(1, kRows);
+        Files f("     RESULTS -- ITERATION  3\r\n" + std::string(kEnd), plot);
+        f.project.data().StageCount = static_cast<int>(c.sets.size());
+        TRunOutcome o = ran(0);
+        o.hasSets = true;
+        o.sets = c.sets;
+        const TRunSummary s = TRunSummary::of(f.project, o);
+        EXPECT_EQ(s.end, c.end);
+        EXPECT_EQ(s.endText(), c.text);
+        EXPECT_EQ(s.clean(), c.end == TRunSummary::End::Converged);
+        EXPECT_EQ(s.lines().front(), c.text);
+    }
+}
+
 TEST(TRunSummary, AnInputErrorOrASoilStopIsToldInTheReportsWords)
 {
     {
