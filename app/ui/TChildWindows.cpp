@@ -1,5 +1,7 @@
 #include "ui/TChildWindows.hpp"
 
+#include "ui/TWindowPlacement.hpp"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -64,6 +66,7 @@ QWidget* TChildWindows::show(const QString& key, const std::function<QWidget*()>
     if (QWidget* frame = frames_.value(key)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) {
             sub->showNormal();
+            TWindowPlacement::bringIntoView(*sub, area_);
             area_.setActiveSubWindow(sub);
         } else {
             frame->raise();
@@ -86,7 +89,11 @@ QWidget* TChildWindows::show(const QString& key, const std::function<QWidget*()>
     });
     frame->adjustSize();
     frame->show();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) area_.setActiveSubWindow(sub);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) {
+        // A window larger than the workspace would have parts out of reach.
+        TWindowPlacement::bringIntoView(*sub, area_);
+        area_.setActiveSubWindow(sub);
+    }
     return content;
 }
 

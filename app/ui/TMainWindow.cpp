@@ -25,6 +25,7 @@
 #include "ui/TTableWindow.hpp"
 #include "ui/TTextWindow.hpp"
 #include "ui/TTitleDialog.hpp"
+#include "ui/TWindowPlacement.hpp"
 #include "ui/TWallConfigurationDialog.hpp"
 #include "ui/TWallPropertiesDialog.hpp"
 #include "views/T3DView.hpp"
@@ -54,6 +55,7 @@ namespace orvane {
 namespace {
 
 const char* const kSaveQuestion = "Do you want to save any changes?";
+const QString kRunSummaryKey = QStringLiteral("runsummary");
 const char* const kEditorFailed = "An error occurred in running the Word Processor";
 const char* const kLater = ": its window comes with a later version of ORVANE";
 constexpr int kWindowListMax = 50;
@@ -347,7 +349,7 @@ void TMainWindow::createComputationActions()
         a->setEnabled(false);
     }
     addAction("Cascade", QStringLiteral("&Cascade"), [this] { mdi_->cascadeSubWindows(); });
-    addAction("Tile", QStringLiteral("&Tile"), [this] { mdi_->tileSubWindows(); });
+    addAction("Tile", QStringLiteral("&Tile"), [this] { TWindowPlacement::tile(*mdi_); });
     // Each window asks its content first, so a pending entry is taken or keeps its window.
     addAction("CloseAll", QStringLiteral("C&lose All"), [this] { mdi_->closeAllSubWindows(); });
     addAction("ArrangeIcons", QStringLiteral("&Arrange Icons"), [this] {
@@ -566,7 +568,7 @@ QString TMainWindow::statusText() const
 
 TCommandStates TMainWindow::commandStates() const
 {
-    return TCommandStates(project_, resultsAvailable_, graphs_);
+    return TCommandStates(project_, resultsAvailable_ && !resultsEarlier_, graphs_);
 }
 
 // The rules live in the model; the window only shows their outcome. Menus
@@ -607,13 +609,18 @@ void TMainWindow::updateWindowMenu()
         QAction* a = windowMenu_->addAction(sub->windowTitle());
         a->setCheckable(true);
         a->setChecked(sub == mdi_->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, sub] { mdi_->setActiveSubWindow(sub); });
+        connect(a, &QAction::triggered, this, [this, sub] {
+            if (sub->isMinimized()) sub->showNormal();
+            mdi_->setActiveSubWindow(sub);
+            TWindowPlacement::bringIntoView(*sub, *mdi_);
+        });
     }
 }
 
 // An asterisk after the name marks changes that are not saved yet.
 void TMainWindow::updateTitle()
 {
+    if (watchResults_ && project_.isModified()) markResultsEarlier();
     setWindowTitle(QStringLiteral("ORVANE %1 - %2%3")
                        .arg(QString::fromLatin1(kVersion), text(TProjectFiles::displayName(project_)),
                             project_.isModified() ? QStringLiteral("*") : QString()));
@@ -663,9 +670,27 @@ bool TMainWindow::readPlotFile(bool reportErrors)
     // No graph window may draw curves that are being replaced.
     for (std::string_view id : TMainGraphs::kIds) windows_->discard(graphKey(id));
     resultsAvailable_ = TPlotFileReader::read(graphs_, project_, path);
+    watchResults(resultsAvailable_);
     if (!resultsAvailable_ && reportErrors)
         TMessages::warning(this, QString::fromLatin1(TPlotFileReader::kErrorMessage));
     return resultsAvailable_;
+}
+
+// Results read with the project unmodified are of its data; the first change
+// to the data after that makes them the results of an earlier run.
+void TMainWindow::watchResults(bool read)
+{
+    resultsEarlier_ = false;
+    watchResults_ = read && !project_.isModified();
+}
+
+void TMainWindow::markResultsEarlier()
+{
+    watchResults_ = false;
+    resultsEarlier_ = true;
+    for (std::string_view id : TMainGraphs::kIds) windows_->discard(graphKey(id));
+    if (auto* summary = qobject_cast<TRunSummaryWindow*>(windows_->find(kRunSummaryKey))) summary->markEarlier();
+    applyCommandStates();
 }
 
 QString TMainWindow::graphKey(std::string_view id)
@@ -864,6 +889,7 @@ void TMainWindow::newProject()
     project_.newProject();
     graphs_.reset();
     resultsAvailable_ = false;
+    watchResults(false);
     afterProjectReplaced();
 }
 
@@ -891,6 +917,7 @@ bool TMainWindow::openFile(const QString& path, TLayout layout, bool announce)
     windows_->discardAll();
     QDir::setCurrent(info.absolutePath());
     resultsAvailable_ = false;
+    watchResults(false);
     TOpenOutcome outcome;
     try {
         outcome = TProjectFiles::openProject(project_, file, layout);
@@ -938,6 +965,10 @@ void TMainWindow::openFromCommandLine(const QString& argument)
 bool TMainWindow::save()
 {
     if (TProjectFiles::needsName(project_)) return saveAs();
+    if (const auto refusal = TProjectFiles::cannotSaveOver(project_.data().FileName)) {
+        const QString question = text(*refusal) + QStringLiteral("\nDo you want to save the project under another name?");
+        return TMessages::question(this, question) == TMessages::Answer::Yes && saveAs();
+    }
     if (!TMessages::guarded(this, [this] { TProjectFiles::save(project_); })) return false;
     refreshChildren();
     updateCommands();
@@ -950,7 +981,7 @@ bool TMainWindow::saveAs()
     // A recovered project is not offered the damaged file's own name.
     if (project_.data().Recovered)
         proposed.replace_filename(proposed.stem().string() + TProjectFiles::kRecoveredSuffix);
-    proposed.replace_extension(kDataExtension);
+    if (!TLayouts::hasExtension(proposed, kDataExtension)) proposed.replace_extension(kDataExtension);
     const auto choice = TFileDialogs::choose(
         this, {TFileDialogs::Request::Kind::Save,
                QStringLiteral("Save %1 As").arg(text(TProjectFiles::displayName(project_))), text(proposed.string()),
@@ -974,7 +1005,11 @@ bool TMainWindow::saveAs()
 
 void TMainWindow::runAnalysis()
 {
-    if (!commitActiveChild() || !save()) return;
+    if (!commitActiveChild()) return;
+    // A project without a file of its own is given one first (nothing else
+    // on disk changes); one that has its file is checked before it is saved,
+    // so that a run the user does not go on with leaves the file as it was.
+    if (TProjectFiles::needsName(project_) && !save()) return;
     if (project_.data().FileName == TProjectFiles::kNewName) return;
     // The project check stops the run; the findings after it only ask.
     if (const auto warning = TProjectCheck::warning(project_)) {
@@ -983,6 +1018,10 @@ void TMainWindow::runAnalysis()
     }
     if (const auto findings = TRunWarnings::of(project_); !findings.empty())
         if (!TRunWarningsDialog::confirm(this, findings)) return;
+    // A read-only data file that holds the project already runs as it is.
+    const bool onDisk = !project_.isModified() && !TProjectFiles::needsName(project_) &&
+                        TProjectFiles::cannotSaveOver(project_.data().FileName);
+    if (!onDisk && !save()) return;
     TRunOutcome outcome;
     {
         const BusyCursor busy;
@@ -997,15 +1036,17 @@ void TMainWindow::runAnalysis()
     // Without a plot-data file the last results stand.
     if (outcome.completed() && fileExists(TControlFile::plotData(project_.data().FileName))) readPlotFile(true);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) windows_->discardAll();
-    if (outcome.completed()) showRunSummary(TRunSummary::of(project_, outcome));
+    if (outcome.completed()) {
+        showRunSummary(TRunSummary::of(project_, outcome));
+        watchResults_ = !project_.isModified();  // the summary is of the data as saved for the run
+    }
     updateCommands();
 }
 
 QWidget* TMainWindow::showRunSummary(TRunSummary summary)
 {
-    const QString key = QStringLiteral("runsummary");
-    windows_->discard(key);
-    return windows_->show(key, [&] { return new TRunSummaryWindow(*this, std::move(summary)); }, false);
+    windows_->discard(kRunSummaryKey);
+    return windows_->show(kRunSummaryKey, [&] { return new TRunSummaryWindow(*this, std::move(summary)); }, false);
 }
 
 void TMainWindow::setUnits(int system)

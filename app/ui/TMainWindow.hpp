@@ -169,6 +169,8 @@ private:
     void forgetFile(const QString& path);
     void openInEditorUnguarded(const QString& path);
     void showOutcomeError(const std::optional<std::string>& error);
+    void watchResults(bool read);
+    void markResultsEarlier();
     template <class Command>
     void guarded(Command command);
 
@@ -177,6 +179,10 @@ private:
     TRecentFiles recent_;
     QString textEditor_;
     bool resultsAvailable_ = false;
+    // The results (graphs, summary) are of the data as it was when they were
+    // read, and the first change of the data makes them the earlier run's.
+    bool watchResults_ = false;
+    bool resultsEarlier_ = false;
     TMainGraphs graphs_;
     TGraphWindowFactory graphWindowFactory_;
     TExportPlotsHandler exportPlotsHandler_;

@@ -43,6 +43,7 @@ TRunSummaryWindow::TRunSummaryWindow(TWindowHost& host, TRunSummary summary, QWi
       host_(host),
       summary_(std::move(summary)),
       end_(new QLabel(this)),
+      earlier_(new QLabel(this)),
       table_(new QTableWidget(this)),
       errorsCaption_(new QLabel(this)),
       errors_(new QListWidget(this)),
@@ -51,8 +52,9 @@ TRunSummaryWindow::TRunSummaryWindow(TWindowHost& host, TRunSummary summary, QWi
     setWindowTitle(QStringLiteral("Results Summary"));
     setObjectName(QStringLiteral("RunSummary"));
 
-    const bool good = summary_.end == TRunSummary::End::Converged;
+    const bool good = summary_.clean();
     auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Icon"));
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this) * 2;
     icon->setPixmap(style()
                         ->standardIcon(good ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxWarning, nullptr, this)
@@ -62,6 +64,16 @@ TRunSummaryWindow::TRunSummaryWindow(TWindowHost& host, TRunSummary summary, QWi
     QFont bold = end_->font();
     bold.setBold(true);
     end_->setFont(bold);
+    if (!good) {
+        QPalette warning = end_->palette();
+        warning.setColor(QPalette::WindowText, kWarningColour);
+        end_->setPalette(warning);
+    }
+    earlier_->setObjectName(QStringLiteral("Earlier"));
+    earlier_->setText(QStringLiteral("These are the results of the last run; the project has changed since. "
+                                     "Run the analysis again for results of the data as it is now."));
+    earlier_->setWordWrap(true);
+    earlier_->setVisible(false);
     auto* top = new QHBoxLayout;
     top->addWidget(icon);
     top->addWidget(end_, 1);
@@ -84,6 +96,7 @@ TRunSummaryWindow::TRunSummaryWindow(TWindowHost& host, TRunSummary summary, QWi
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(earlier_);
     layout->addWidget(table_, 1);
     layout->addWidget(errorsCaption_);
     layout->addWidget(errors_);
@@ -107,7 +120,7 @@ void TRunSummaryWindow::fillTable()
         const TSetSummary& s = summary_.sets[static_cast<size_t>(row)];
         table_->setItem(row, 0, item(text(s.name), false));
         auto* ending = item(text(s.ending()), false);
-        if (!s.converged()) ending->setForeground(QColor(170, 0, 0));
+        if (!s.converged() || s.offCurve) ending->setForeground(kWarningColour);
         table_->setItem(row, 1, ending);
         table_->setItem(row, 2, item(QString::number(s.iteration), true));
         int column = 3;
@@ -119,6 +132,12 @@ void TRunSummaryWindow::fillTable()
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     if (summary_.sets.empty()) table_->setVisible(false);
+}
+
+void TRunSummaryWindow::markEarlier()
+{
+    setWindowTitle(QStringLiteral("Results Summary (earlier run)"));
+    earlier_->setVisible(true);
 }
 
 // Wide enough for every column, tall enough for every set and error.

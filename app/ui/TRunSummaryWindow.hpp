@@ -2,6 +2,7 @@
 
 #include "model/TRunSummary.hpp"
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -22,6 +23,9 @@ class TRunSummaryWindow : public QWidget {
 
 public:
     static constexpr int kColumns = 9;
+    // The colour of what needs the user's attention: the headline and the
+    // ending of a set that did not converge or whose results are extrapolated.
+    static inline const QColor kWarningColour{170, 0, 0};
 
     TRunSummaryWindow(TWindowHost& host, TRunSummary summary, QWidget* parent = nullptr);
 
@@ -31,6 +35,10 @@ public:
     QListWidget* errors() const { return errors_; }
     QPushButton* reportButton() const { return report_; }
 
+    // The project no longer holds the data of this run: the window says so
+    // in its title and above the table.
+    void markEarlier();
+
     QSize sizeHint() const override;
 
 private:
@@ -39,6 +47,7 @@ private:
     TWindowHost& host_;
     TRunSummary summary_;
     QLabel* end_;
+    QLabel* earlier_;
     QTableWidget* table_;
     QLabel* errorsCaption_;
     QListWidget* errors_;

@@ -1,27 +1,30 @@
 #include "ui/TTitleDialog.hpp"
 
 #include "model/TProgramData.hpp"
+#include "model/TTitle.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace orvane {
+
+namespace {
+
+// Wide enough for a whole title of the length the file keeps.
+constexpr int kFieldCharacters = static_cast<int>(TTitle::kMaxLength) + 2;
+
+}  // namespace
 
 TTitleDialog::TTitleDialog(TWindowHost& host, QWidget* parent)
     : TDataDialog(host, QStringLiteral("Project Title"), parent), title_(new QLineEdit(this)), note_(new QLabel(this))
 {
     title_->setObjectName(QStringLiteral("Title"));
-    title_->setMaxLength(kMaxLength);
-    title_->setMinimumWidth(title_->fontMetrics().averageCharWidth() * 82);
+    title_->setMinimumWidth(title_->fontMetrics().averageCharWidth() * kFieldCharacters);
     note_->setObjectName(QStringLiteral("TitleNote"));
-    note_->setText(QStringLiteral("This title is longer than the %1 characters the data file keeps; "
-                                  "it is cut to its first %1 when you edit it.")
-                       .arg(kMaxLength));
     note_->setWordWrap(true);
-    note_->setVisible(false);
+    // Room for the longer note from the start, so the window never clips it.
+    note_->setMinimumHeight(note_->fontMetrics().lineSpacing() * 2 + 2);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QStringLiteral("Enter text line for project description:"), this);
     label->setBuddy(title_);
@@ -29,31 +32,32 @@ TTitleDialog::TTitleDialog(TWindowHost& host, QWidget* parent)
     layout->addWidget(title_);
     layout->addWidget(note_);
     layout->addStretch();
-    connect(title_, &QLineEdit::textEdited, this, &TTitleDialog::cutToLength);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    connect(title_, &QLineEdit::textChanged, this, &TTitleDialog::updateNote);
     connect(title_, &QLineEdit::editingFinished, this, &TTitleDialog::commitPending);
+    updateNote();
 }
 
 void TTitleDialog::load()
 {
     if (title_->isModified()) return;
-    const QString title = QString::fromStdString(data().Title);
-    const bool tooLong = title.size() > kMaxLength;
-    // The edit's own limit would cut the text as soon as it is shown.
-    title_->setMaxLength(tooLong ? static_cast<int>(title.size()) : kMaxLength);
-    title_->setText(title);
+    title_->setText(QString::fromStdString(data().Title));
     title_->setCursorPosition(0);
-    note_->setVisible(tooLong);
 }
 
-// The first edit of a long title brings it within the length the file keeps.
-void TTitleDialog::cutToLength()
+// Counted as the data file counts them, on the text as it would be stored.
+void TTitleDialog::updateNote()
 {
-    if (title_->maxLength() == kMaxLength) return;
-    const int cursor = title_->cursorPosition();
-    title_->setMaxLength(kMaxLength);
-    title_->setCursorPosition(std::min(cursor, kMaxLength));
-    title_->setModified(true);
-    note_->setVisible(false);
+    const size_t length = TTitle::length(title_->text().toStdString());
+    if (length <= TTitle::kMaxLength) {
+        note_->setText(QStringLiteral("The data file keeps the first %1 characters of the title.").arg(TTitle::kMaxLength));
+        return;
+    }
+    note_->setText(QStringLiteral("This title has %1 characters; the data file keeps the first %2, so the last %3 are "
+                                  "not saved.")
+                       .arg(length)
+                       .arg(TTitle::kMaxLength)
+                       .arg(length - TTitle::kMaxLength));
 }
 
 // Only an edit is stored: a title that is not valid UTF-8 (read from an old

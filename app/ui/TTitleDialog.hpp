@@ -7,22 +7,21 @@ class QLineEdit;
 
 namespace orvane {
 
-// The project title: one line of at most 80 characters, as many as the data
-// file keeps. A longer title read from a file is shown whole and cut only
-// when the user edits it, so that looking at it changes nothing.
+// The project title: one line, of which the data file keeps the first
+// TTitle::kMaxLength characters. A longer title (read from a file or typed)
+// is kept whole while it is edited; the note below says how much of it the
+// file will not keep, and the save writes the part it keeps.
 class TTitleDialog : public TDataDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxLength = 80;
-
     explicit TTitleDialog(TWindowHost& host, QWidget* parent = nullptr);
 
     void load() override;
     bool commitPending() override;
 
 private:
-    void cutToLength();
+    void updateNote();
 
     QLineEdit* title_;
     QLabel* note_;

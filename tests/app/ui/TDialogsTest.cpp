@@ -112,6 +112,9 @@ TEST_F(DialogsTest, WallConfigurationShowsFeetAndPsfAndStoresInchesAndPsi)
               QStringLiteral("Uniform Distributed Load at the top of backfill side  (kN/m^2)"));
 }
 
+// Typing past the eighty characters the data file keeps is not refused
+// without a word: the title takes every character, the note says which ones
+// the file will not keep.
 TEST_F(DialogsTest, TheTitleIsOneLineOfEightyCharacters)
 {
     auto* title = dialog<TTitleDialog>(TDialogKind::Title);
@@ -121,7 +124,9 @@ TEST_F(DialogsTest, TheTitleIsOneLineOfEightyCharacters)
     line->selectAll();
     QTest::keyClicks(line, QString(90, QLatin1Char('x')));
     QTest::keyClick(line, Qt::Key_Return);
-    EXPECT_EQ(window_->project().data().Title, std::string(80, 'x'));
+    EXPECT_EQ(window_->project().data().Title, std::string(90, 'x'));
+    EXPECT_EQ(title->findChild<QLabel*>(QStringLiteral("TitleNote"))->text(),
+              QStringLiteral("This title has 90 characters; the data file keeps the first 80, so the last 10 are not saved."));
     EXPECT_TRUE(window_->project().isModified());
 }
 

@@ -1,5 +1,6 @@
 #include "UiFixture.hpp"
 
+#include "model/TTitle.hpp"
 #include "ui/TChildWindows.hpp"
 #include "ui/TDataEdit.hpp"
 #include "ui/TTitleDialog.hpp"
@@ -144,7 +145,7 @@ TEST_F(RecoveryTest, AnUntouchedProjectWithALongTitleStaysUnmodifiedWhenEveryDia
 {
     const QString longTitle = QStringLiteral("Cantilever sheet-pile wall in soft clay with a title of more than the eighty "
                                              "characters that a data file keeps");
-    ASSERT_GT(longTitle.size(), TTitleDialog::kMaxLength);
+    ASSERT_GT(static_cast<size_t>(longTitle.size()), TTitle::kMaxLength);
     QByteArray bytes = bytesOf(example(QStringLiteral("soft-clay-cantilever.ov5d")));
     bytes = longTitle.toUtf8() + bytes.mid(bytes.indexOf('\r'));
     const QString path = file(QStringLiteral("long.ov5d"));
@@ -178,7 +179,7 @@ TEST_F(RecoveryTest, AnUntouchedProjectWithALongTitleStaysUnmodifiedWhenEveryDia
     EXPECT_FALSE(window_->project().isModified());
     EXPECT_EQ(window_->project().data().Title, longTitle.toStdString());
 
-    // An edit cuts the title to what the data file keeps.
+    // An edit takes only the character deleted.
     title = qobject_cast<TTitleDialog*>(window_->showDialog(TDialogKind::Title));
     line = title->findChild<QLineEdit*>(QStringLiteral("Title"));
     line->setFocus();
@@ -186,9 +187,95 @@ TEST_F(RecoveryTest, AnUntouchedProjectWithALongTitleStaysUnmodifiedWhenEveryDia
     QTest::keyClick(line, Qt::Key_Delete);
     QTest::keyClick(line, Qt::Key_Return);
     const QString edited = longTitle.left(10) + longTitle.mid(11);
-    EXPECT_EQ(window_->project().data().Title, edited.left(TTitleDialog::kMaxLength).toStdString());
-    EXPECT_FALSE(title->findChild<QLabel*>(QStringLiteral("TitleNote"))->isVisibleTo(title));
+    EXPECT_EQ(window_->project().data().Title, edited.toStdString());
+    EXPECT_TRUE(title->findChild<QLabel*>(QStringLiteral("TitleNote"))->isVisibleTo(title));
     EXPECT_TRUE(window_->project().isModified());
+}
+
+// A title of 139 characters: typing at its end and Backspace change one
+// character each, the note counts what the data file will not keep, and the
+// save writes the first 80. The window shows its field and note whole.
+TEST_F(RecoveryTest, ALongTitleIsEditedCharacterByCharacterAndSavedToTheLimit)
+{
+    const QString title139 = QString(100, QLatin1Char('t')) + QString(39, QLatin1Char('u'));
+    QByteArray bytes = bytesOf(example(QStringLiteral("soft-clay-cantilever.ov5d")));
+    const QString path = file(QStringLiteral("long.ov5d"));
+    writeBytes(path, title139.toUtf8() + bytes.mid(bytes.indexOf('\r')));
+    window_->openFile(path, TLayout::Current, false);
+    ASSERT_TRUE(takeMessages().isEmpty());
+
+    auto* title = qobject_cast<TTitleDialog*>(window_->showDialog(TDialogKind::Title));
+    ASSERT_NE(title, nullptr);
+    settle();
+    auto* line = title->findChild<QLineEdit*>(QStringLiteral("Title"));
+    auto* note = title->findChild<QLabel*>(QStringLiteral("TitleNote"));
+    const QString noteOf139 =
+        QStringLiteral("This title has 139 characters; the data file keeps the first 80, so the last 59 are not saved.");
+    EXPECT_EQ(note->text(), noteOf139);
+
+    // Field and note whole, inside the window.
+    auto* frame = qobject_cast<QMdiSubWindow*>(title->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(window_->mdiArea()->viewport()->rect().contains(frame->geometry()));
+    EXPECT_TRUE(title->rect().contains(line->geometry()));
+    EXPECT_TRUE(title->rect().contains(note->geometry()));
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_GE(line->width(), line->fontMetrics().averageCharWidth() * 80);
+
+    line->setFocus();
+    line->end(false);
+    QTest::keyClicks(line, QStringLiteral("X"));
+    EXPECT_EQ(line->text(), title139 + QStringLiteral("X"));
+    EXPECT_EQ(note->text(),
+              QStringLiteral("This title has 140 characters; the data file keeps the first 80, so the last 60 are not saved."));
+    QTest::keyClick(line, Qt::Key_Backspace);
+    QTest::keyClick(line, Qt::Key_Backspace);
+    EXPECT_EQ(line->text(), title139.left(138));
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(window_->project().data().Title, title139.left(138).toStdString());
+
+    ASSERT_TRUE(window_->save());
+    const QByteArray saved = bytesOf(path);
+    EXPECT_EQ(saved.left(saved.indexOf('\r')), QString(80, QLatin1Char('t')).toUtf8());
+
+    // A short title: the note only says how much the file keeps.
+    line->selectAll();
+    QTest::keyClicks(line, QStringLiteral("Wall"));
+    EXPECT_EQ(note->text(), QStringLiteral("The data file keeps the first 80 characters of the title."));
+}
+
+// Ctrl+S on a read-only data file in a writable folder leaves it as it is,
+// says so and offers Save As.
+TEST_F(RecoveryTest, AReadOnlyDataFileIsNotSavedOverAndSaveAsIsOffered)
+{
+    const QString path = example(QStringLiteral("soft-clay-cantilever.ov5d"));
+    window_->openFile(path, TLayout::Current, false);
+    const QByteArray before = bytesOf(path);
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    window_->project().data().Title = "Changed";
+    window_->project().setModified(true);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString question = QStringLiteral("question: The data file %1 is read-only, so it is not saved over.\n"
+                                            "Do you want to save the project under another name?")
+                                 .arg(absolute);
+
+    answer(TMessages::Answer::No);
+    trigger("Save");
+    EXPECT_EQ(takeMessages(), QStringList{question});
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_TRUE(window_->project().isModified());
+    EXPECT_TRUE(fileRequests().isEmpty());
+
+    const QString other = file(QStringLiteral("soft-clay-copy.ov5d"));
+    answer(TMessages::Answer::Yes);
+    choosePath(other);
+    trigger("Save");
+    EXPECT_EQ(takeMessages(), QStringList{question});
+    ASSERT_EQ(fileRequests().size(), 1);
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_TRUE(bytesOf(other).startsWith("Changed\r\n"));
+    EXPECT_EQ(window_->project().data().FileName, QFileInfo(other).absoluteFilePath().toStdString());
+    EXPECT_FALSE(window_->project().isModified());
 }
 
 TEST_F(RecoveryTest, ANewProjectShowsTheIncrementsItHolds)

@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -120,6 +121,56 @@ TEST_F(RunSummaryWindowTest, ARunThatDoesNotConvergeSaysWhichWarningEndedIt)
     QFile report(file(QStringLiteral("anchored-tieback.ov5o")));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_TRUE(report.readAll().contains("MAX ALLOWABLE DEFLECTION EXCEEDED"));
+}
+
+// A soft wall on user p-y curves that reach 4 in deflects 192.3 in at the
+// top: it converges on curves extended beyond their last point, which the
+// headline, its icon and the set's row say.
+TEST_F(RunSummaryWindowTest, ARunWithDeflectionsBeyondThePYCurvesIsAWarning)
+{
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    window_->project().tables().PileSect.cell(3, 0).setReal(4.5e7);
+    window_->project().data().MaxDeflection = 1000;
+    window_->project().setModified(true);
+    trigger("Run");
+    takeMessages();
+    TRunSummaryWindow* summary = summaryWindow(*window_);
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->endLabel()->text(),
+              QStringLiteral("converged, but deflections lie beyond the p-y curves: the results are extrapolated"));
+    ASSERT_EQ(summary->table()->rowCount(), 1);
+    EXPECT_EQ(summary->table()->item(0, 1)->text(), QStringLiteral("converged, deflection off the p-y curves"));
+    EXPECT_NEAR(summary->table()->item(0, 3)->text().toDouble(), 192.3, 0.05);
+    EXPECT_EQ(summary->table()->item(0, 1)->foreground().color(), TRunSummaryWindow::kWarningColour);
+    EXPECT_EQ(summary->endLabel()->palette().color(QPalette::WindowText), TRunSummaryWindow::kWarningColour);
+    auto* icon = summary->findChild<QLabel*>(QStringLiteral("Icon"));
+    ASSERT_NE(icon, nullptr);
+    const int size = summary->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, summary) * 2;
+    const QImage warning =
+        summary->style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, summary).pixmap(size, size).toImage();
+    EXPECT_EQ(icon->pixmap().toImage(), warning);
+}
+
+// The widest summary, of a set that did not converge, fits the workspace of a
+// small main window; its table scrolls.
+TEST_F(RunSummaryWindowTest, TheSummaryOfANotConvergedRunFitsTheWorkspace)
+{
+    window_->resize(640, 480);
+    settle();
+    window_->openFile(example(QStringLiteral("anchored-tieback.ov5d")), TLayout::Current, false);
+    window_->project().data().MaxDeflection = 0.01;
+    window_->project().setModified(true);
+    trigger("Run");
+    takeMessages();
+    TRunSummaryWindow* summary = summaryWindow(*window_);
+    ASSERT_NE(summary, nullptr);
+    auto* frame = qobject_cast<QMdiSubWindow*>(summary->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    const QRect area = window_->mdiArea()->viewport()->rect();
+    EXPECT_TRUE(area.contains(frame->geometry()))
+        << frame->width() << "x" << frame->height() << " in " << area.width() << "x" << area.height();
+    EXPECT_TRUE(summary->rect().contains(summary->reportButton()->geometry()));
+    EXPECT_NE(summary->table()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 TEST_F(RunSummaryWindowTest, ARunStoppedByTheSoilPackageShowsTheReportsWords)

@@ -1,9 +1,12 @@
 #include "UiFixture.hpp"
 
 #include "model/TProjectFiles.hpp"
+#include "ui/TChildWindows.hpp"
 #include "ui/TRunWarningsDialog.hpp"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -11,6 +14,12 @@ namespace orvane {
 namespace {
 
 using RunWarningsTest = UiTest;
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 const QString kCompleted =
     QStringLiteral("information: Computations are completed. Please, check output file for results or error messages.");
@@ -23,6 +32,9 @@ TEST_F(RunWarningsTest, FindingsAskBeforeTheRunAndCancelRunsNothing)
     window_->project().setModified(true);
     const QString report = file(QStringLiteral("soft-clay-cantilever.ov5o"));
 
+    const QByteArray before = bytesOf(path);
+    ASSERT_FALSE(before.isEmpty());
+
     runAnyway_ = false;
     trigger("Run");
     ASSERT_EQ(runWarnings_.size(), 1);
@@ -31,7 +43,10 @@ TEST_F(RunWarningsTest, FindingsAskBeforeTheRunAndCancelRunsNothing)
                                    "stiffness above 0.")});
     EXPECT_TRUE(takeMessages().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(report));
-    EXPECT_FALSE(window_->project().isModified());  // the run saved first, as it always does
+    // The findings come before the save: Cancel leaves the data file alone.
+    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_TRUE(window_->project().isModified());
+    EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("*"))) << window_->windowTitle().toStdString();
 
     runAnyway_ = true;
     trigger("Run");
@@ -40,6 +55,48 @@ TEST_F(RunWarningsTest, FindingsAskBeforeTheRunAndCancelRunsNothing)
     ASSERT_FALSE(messages.isEmpty());
     EXPECT_EQ(messages[0], kCompleted);
     EXPECT_TRUE(QFileInfo::exists(report));
+    EXPECT_NE(bytesOf(path), before);
+    EXPECT_FALSE(window_->project().isModified());
+}
+
+// Results stand for the data they were run on: once the project holds other
+// data, the graph windows close, the graphs cannot be opened, and the summary
+// says it is of the earlier run, until a run gives results of the data again.
+TEST_F(RunWarningsTest, ResultsOfEarlierDataAreNotShownAsTheProjects)
+{
+    window_->openFile(example(QStringLiteral("soft-clay-cantilever.ov5d")), TLayout::Current, false);
+    trigger("Run");
+    takeMessages();
+    ASSERT_NE(window_->showGraph("pltMom"), nullptr);
+    auto* summary = window_->windows().find(QStringLiteral("runsummary"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->windowTitle(), QStringLiteral("Results Summary"));
+    ASSERT_TRUE(action("CompMom")->isEnabled());
+
+    window_->project().tables().PileSect.cell(3, 0).setReal(0);
+    window_->project().setModified(true);
+    window_->projectEdited();  // as the table window says after an edit
+    runAnyway_ = false;
+    trigger("Run");
+    takeMessages();
+    EXPECT_EQ(window_->windows().find(TMainWindow::graphKey("pltMom")), nullptr);
+    EXPECT_FALSE(action("CompMom")->isEnabled());
+    summary = window_->windows().find(QStringLiteral("runsummary"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->windowTitle(), QStringLiteral("Results Summary (earlier run)"));
+    auto* note = summary->findChild<QLabel*>(QStringLiteral("Earlier"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisibleTo(summary));
+    EXPECT_EQ(note->text(), QStringLiteral("These are the results of the last run; the project has changed since. "
+                                           "Run the analysis again for results of the data as it is now."));
+
+    runAnyway_ = true;
+    trigger("Run");
+    takeMessages();
+    EXPECT_TRUE(action("CompMom")->isEnabled());
+    summary = window_->windows().find(QStringLiteral("runsummary"));
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->windowTitle(), QStringLiteral("Results Summary"));
 }
 
 TEST_F(RunWarningsTest, ACleanExampleRunsWithoutAsking)

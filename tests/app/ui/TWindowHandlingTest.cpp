@@ -69,6 +69,46 @@ TEST_F(WindowHandlingTest, TileLaysTheWindowsSideBySideAndCloseAllClosesThem)
     EXPECT_TRUE(window_->mdiArea()->subWindowList().isEmpty());
 }
 
+// Five windows whose smallest sizes do not fit side by side in a small
+// workspace: tiling keeps every one inside it (overlapping where it must),
+// and choosing a window from the Window menu brings it back into view.
+TEST_F(WindowHandlingTest, TileKeepsEveryWindowInTheWorkspaceAndTheWindowMenuBringsOneIntoView)
+{
+    window_->resize(900, 600);
+    settle();
+    window_->showDialog(TDialogKind::Title);
+    window_->showDialog(TDialogKind::WallProperties);
+    window_->showDialog(TDialogKind::WallConfiguration);
+    openTable(window_->project().tables().PileSect);
+    openTable(window_->project().tables().NewSoil);
+    settle();
+    QMdiArea* mdi = window_->mdiArea();
+    const QList<QMdiSubWindow*> subs = mdi->subWindowList();
+    ASSERT_EQ(subs.size(), 5);
+    trigger("Tile");
+    const QRect area = mdi->viewport()->rect();
+    for (QMdiSubWindow* sub : subs)
+        EXPECT_TRUE(area.contains(sub->geometry())) << sub->windowTitle().toStdString() << " at "
+                                                    << sub->geometry().x() << "," << sub->geometry().y() << " "
+                                                    << sub->width() << "x" << sub->height() << " in " << area.width()
+                                                    << "x" << area.height();
+
+    QMdiSubWindow* away = subs[2];
+    away->move(area.right() + 40, area.bottom() + 40);
+    mdi->setActiveSubWindow(subs[0]);
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    QAction* item = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->text() == away->windowTitle()) item = a;
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    settle();
+    EXPECT_EQ(mdi->activeSubWindow(), away);
+    EXPECT_TRUE(area.contains(away->geometry()));
+}
+
 TEST_F(WindowHandlingTest, TheSurchargeNoteNamesTheUnitsOfTheProject)
 {
     TTableWindow* surcharges = openTable(window_->project().tables().SurchargeTable);
