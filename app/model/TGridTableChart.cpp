@@ -4,9 +4,9 @@
 #include "model/EReadError.hpp"
 #include "model/TFloatColumn.hpp"
 #include "model/TRealFormat.hpp"
+#include "model/TTextFile.hpp"
 
 #include <cmath>
-#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -53,12 +53,12 @@ void TGridTableChart::setInvertedAxes(bool x, bool y)
 
 int TGridTableChart::importFromFile(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw EReadError("Cannot open file \"" + path.string() + "\"");
-    std::string line;
+    // A regular file only, of bounded length: the user may pick anything.
+    const std::vector<std::string> lines = TTextFile::readLines(path);
+    size_t next = 0;
     return importLines([&]() -> std::optional<std::string> {
-        if (!std::getline(file, line)) return std::nullopt;
-        return line;
+        if (next >= lines.size()) return std::nullopt;
+        return lines[next++];
     });
 }
 

@@ -1,4 +1,5 @@
 #include "model/EEntryError.hpp"
+#include "model/EReadError.hpp"
 #include "model/TProjectTables.hpp"
 
 #include "TestFolder.hpp"
@@ -6,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include <sys/stat.h>
 
 namespace orvane {
 namespace {
@@ -37,6 +40,30 @@ TEST(TGridTableChart, ImportFromFileSkipsATextHeader)
     EXPECT_EQ(moments.importFromFile(path), 3);
     EXPECT_EQ(rowsOf(moments), (Rows{{0, 1e10}, {1000, 9e9}, {2000, 8e9}}));
     EXPECT_TRUE(moments.isModified());
+}
+
+// The user picks the file: what is not a regular file is refused at once (a
+// FIFO would block the import, /dev/zero never end), and the table keeps
+// its rows.
+TEST(TGridTableChart, ImportFromFileRefusesWhatIsNotARegularFile)
+{
+    TestFolder folder;
+    const auto fifo = folder.path() / "curve.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    TProjectTables t;
+    TGridTableChart& moments = t.Rows2;
+    moments.setRowCount(2);
+    moments.cell(0, 1).setReal(7);
+    for (const std::filesystem::path& path : {fifo, std::filesystem::path("/dev/zero")}) {
+        try {
+            moments.importFromFile(path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const EReadError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path.string() + "\": it is not a regular file");
+        }
+        EXPECT_EQ(moments.rowCount(), 2);
+        EXPECT_EQ(moments.cell(0, 1).asReal(), 7.0);
+    }
 }
 
 TEST(TGridTableChart, ImportFromTextReadsEveryKindOfLineEnd)
