@@ -118,6 +118,32 @@ TEST(SideViewWindow, PrintedPageIsLandscapeAndTitled)
     EXPECT_TRUE(bytes.contains(title) || bytes.contains("Soil-Pile Profile"));
 }
 
+// With no printer the page goes to the PDF file the user names: a symlink
+// there is replaced, not followed, and a folder there is refused by name.
+TEST(SideViewWindow, PrintedPdfReplacesALinkAndNamesWhatIsInTheWay)
+{
+    TProject project;
+    readExample(project, "sand-anchored-generated-py.ov5d");
+    TSideView view(project);
+    QTemporaryDir dir;
+    const fs::path data = dir.filePath("wall.ov5d").toStdString(), link = dir.filePath("page.pdf").toStdString();
+    fs::copy_file(kExamples / "sand-anchored-generated-py.ov5d", data);
+    fs::create_symlink(data, link);
+    EXPECT_EQ(view.printToPdf(QString::fromStdString(link.string())), std::nullopt);
+    std::ifstream original(kExamples / "sand-anchored-generated-py.ov5d", std::ios::binary), copy(data, std::ios::binary);
+    std::stringstream a, b;
+    a << original.rdbuf();
+    b << copy.rdbuf();
+    EXPECT_EQ(a.str(), b.str());
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(link)));
+    QFile pdf(QString::fromStdString(link.string()));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    const QString folder = dir.filePath("folder.pdf");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(view.printToPdf(folder), QStringLiteral("Cannot write the PDF file \"%1\": Is a directory").arg(folder));
+}
+
 TEST(SideViewPicture, UnknownTypeAndEmptySizeRefused)
 {
     TProject project;
