@@ -209,6 +209,34 @@ TEST_F(TPlotFileReaderTest, UnreadableFilesFail)
     EXPECT_EQ(error, "This file either invalid or incomplete.");
 }
 
+// A count beyond what the engine writes stops the reading at it, naming it,
+// before curves of that many points are made (the file is long enough that
+// its size would allow them).
+TEST_F(TPlotFileReaderTest, ACountBeyondTheEnginesTablesStopsTheReading)
+{
+    std::string padding;
+    for (int k = 0; k < 500; ++k) padding += "0 0 0 0 0\n";
+    const struct Case {
+        const char* from;
+        const char* to;
+        const char* error;
+    } cases[] = {
+        {"2\n0 100", "2001\n0 100",
+         "Error on Line 1 Item 1\rThe file asks for 2001 earth-pressure points; the program holds at most 2000."},
+        {"1 2\n24 2", "1 64\n24 2", "Error on Line 4 Item 2\rThe file asks for 64 p-y curves; the program holds at most 63."},
+        {"24 2\n", "24 35\n",
+         "Error on Line 5 Item 2\rThe file asks for 35 points of a p-y curve; the program holds at most 34."},
+        {"1 3 1\n", "6 3 1\n", "Error on Line 12 Item 1\rThe file asks for 6 analysis cases; the program holds at most 5."},
+        {"1 3 1\n", "1 415 1\n", "Error on Line 12 Item 2\rThe file asks for 415 stations; the program holds at most 414."},
+    };
+    for (const Case& c : cases) {
+        std::string text = kOneCase;
+        text.replace(text.find(c.from), std::string(c.from).size(), c.to);
+        EXPECT_FALSE(read(text + padding)) << c.to;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
 TEST_F(TPlotFileReaderTest, ANewReadReplacesTheCurvesOfTheLastOne)
 {
     ASSERT_TRUE(read(kThreeStages));
