@@ -61,7 +61,8 @@ TAnalysisLock::TAnalysisLock(const std::filesystem::path& dataFile, Wait wait, c
             fd_ = ::open(lockFile_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd_ < 0) {
             const int error = errno;
-            if (error == ELOOP) cannotLock(dataFile_, lockFile_.string() + " is a symbolic link, which is not followed");
+            if (error == ELOOP)
+                cannotLock(dataFile_, lockFile_.string() + " is a symbolic link, which is not followed");
             if (error == EISDIR) cannotLock(dataFile_, lockFile_.string() + " is not a regular file");
             if (error != ENOENT && error != EACCES && error != EROFS && error != EPERM)
                 cannotLock(dataFile_, lockFile_.string() + ": " + std::strerror(error));

@@ -74,7 +74,8 @@ protected:
     void TearDown() override { fs::permissions(old_, fs::perms::owner_all, fs::perm_options::add); }
     std::string command(const fs::path& from, const fs::path& to) const
     {
-        return "TMPDIR=" + quoted(tmp_) + " " + quoted(runnerProgram()) + " --convert " + quoted(from) + " " + quoted(to);
+        return "TMPDIR=" + quoted(tmp_) + " " + quoted(runnerProgram()) + " --convert " + quoted(from) + " " +
+               quoted(to);
     }
     CommandRun convert(const fs::path& from, const fs::path& to) const { return runCommand(command(from, to)); }
 

@@ -46,7 +46,8 @@ protected:
     // The files a run leaves beside the data file that hold no date.
     std::string results() const
     {
-        return fileText(fs::path(data_).replace_extension(".ov5p")) + fileText(fs::path(data_).replace_extension(".ov5r"));
+        return fileText(fs::path(data_).replace_extension(".ov5p")) +
+               fileText(fs::path(data_).replace_extension(".ov5r"));
     }
     // What the folder holds: the data file, the run's three files, the run folders' TMPDIR.
     void expectOnlyTheRunsFiles() const

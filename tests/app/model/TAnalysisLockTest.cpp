@@ -40,7 +40,8 @@ TEST_F(AnalysisLockTest, ADesktopRunSaysThatTheFileIsBeingAnalysed)
     const TRunOutcome busy = TRunCommand(FAKE_ENGINE).run(project);
     EXPECT_EQ(busy.result, TRunResult::BeingAnalysed);
     EXPECT_EQ(busy.message, "The data file " + data.string() +
-                                " is being analysed by another program. Run the analysis again when that one has ended.");
+                                " is being analysed by another program. Run the analysis again when that one has "
+                                "ended.");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "wall.ov5o"));
     other.reset();
     EXPECT_EQ(TRunCommand(FAKE_ENGINE).run(project).result, TRunResult::Completed);
