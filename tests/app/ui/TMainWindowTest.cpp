@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -29,6 +30,7 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -347,6 +349,36 @@ TEST_F(MainWindowTest, HelpShowsTheGuideTheVersionAndWhereReleasesAre)
     EXPECT_TRUE(guide->browser()->textCursor().block().text().startsWith(QStringLiteral("Entering a wall")));
     trigger("HelpTechnical");
     EXPECT_TRUE(guide->browser()->textCursor().block().text().startsWith(QStringLiteral("How the analysis works")));
+}
+
+// Every picture the guide links lies in the screenshots folder beside it and
+// is shown by the guide window, and no command is told of as still to come.
+TEST_F(MainWindowTest, TheGuideShowsEveryPictureItLinks)
+{
+    trigger("HelpContents");
+    auto* guide = qobject_cast<TGuideWindow*>(window_->windows().activeContent());
+    ASSERT_NE(guide, nullptr);
+    const QString path = TGuideWindow::guidePath();
+    QStringList links;
+    const QRegularExpression picture(QStringLiteral("!\\[[^\\]]*\\]\\(([^)]*)\\)"));
+    for (const QRegularExpressionMatch& m : picture.globalMatch(fileText(path))) links << m.captured(1);
+    // The results summary, the graphs, the workbook, the side view and the 3-D View.
+    EXPECT_GE(links.size(), 5);
+    QStringList shown;
+    for (QTextBlock block = guide->browser()->document()->begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) shown << it.fragment().charFormat().toImageFormat().name();
+    EXPECT_EQ(shown, links);
+    const QDir folder = QFileInfo(path).dir();
+    for (const QString& link : links) {
+        EXPECT_TRUE(link.startsWith(QStringLiteral("screenshots/"))) << link.toStdString();
+        EXPECT_TRUE(QFileInfo(folder, link).isFile()) << link.toStdString();
+        const QVariant data = guide->browser()->loadResource(QTextDocument::ImageResource, QUrl(link));
+        const QImage image =
+            data.typeId() == QMetaType::QImage ? data.value<QImage>() : QImage::fromData(data.toByteArray());
+        EXPECT_FALSE(image.isNull()) << link.toStdString();
+    }
+    EXPECT_FALSE(guide->browser()->toPlainText().contains(QStringLiteral("later version")));
 }
 
 TEST_F(MainWindowTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward)
