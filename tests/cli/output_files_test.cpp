@@ -1,4 +1,4 @@
-// What the drawing modes write: on a full disk they fail naming the file and
+// What the drawing modes and --convert write: on a full disk they fail naming the file and
 // the reason and leave the old picture whole; a symlink at the output path is
 // replaced, not followed; names planted beside it are not opened; two writers
 // of one picture leave one whole picture.
@@ -36,7 +36,7 @@ const Output kOutputs[] = {
     {"--picture pltDef", "g.pdf", "the picture"},   {"--picture pltDef", "g.svg", "the picture"},
     {"--side-view", "s.png", "the picture"},         {"--side-view", "s.svg", "the picture"},
     {"--side-view", "s.pdf", "the picture"},         {"--view-3d", "v.png", "the picture"},
-    {"--export-xlsx", "w.xlsx", "the workbook"},
+    {"--export-xlsx", "w.xlsx", "the workbook"},     {"--convert", "c.ov5d", "file"},
 };
 
 std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
@@ -136,16 +136,21 @@ TEST_F(OutputFiles, LinksAtAndBesideTheOutputAreReplacedOrLeftNeverFollowed)
         ::waitpid(child, nullptr, 0);
         return child;
     }();
+    // A conversion onto the very file it reads is another matter: its links
+    // name a copy of the data file.
+    const fs::path copy = work_.dir() / "copy.ov5d";
+    fs::copy_file(work_.data(), copy);
     for (const Output& o : kOutputs) {
-        const fs::path out = folder / o.name;
-        fs::create_symlink(work_.data(), out);
+        const fs::path out = folder / o.name, linked = o.options == "--convert" ? copy : work_.data();
+        fs::create_symlink(linked, out);
         const std::string planted[] = {o.name + ".tmp", o.name + ".tmp" + std::to_string(::getpid()) + "-0"};
-        for (const std::string& name : planted) fs::create_symlink(work_.data(), folder / name);
+        for (const std::string& name : planted) fs::create_symlink(linked, folder / name);
         const std::string stale = "." + o.name + ".orvane-tmp." + std::to_string(dead) + ".Ab3dE9";
         std::ofstream(folder / stale) << "cut picture";
         const CommandRun r = draw(o, work_.data(), out);
         EXPECT_EQ(r.status, 0) << o.options << " " << o.name << "\n" << r.output;
         EXPECT_EQ(readFile(work_.data()), data_) << o.name;
+        EXPECT_EQ(readFile(copy), data_) << o.name;
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(out))) << o.name;
         EXPECT_GT(fs::file_size(out), 100u) << o.name;
         for (const std::string& name : planted) EXPECT_TRUE(fs::is_symlink(folder / name)) << name;
