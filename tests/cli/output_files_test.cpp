@@ -84,13 +84,17 @@ public:
     bool mounted() const { return mounted_; }
     const std::string& error() const { return error_; }
 
-    // Takes every free byte, so the next write fails with ENOSPC.
-    void fill() const
+    // Takes every free byte but `left`, so a write beyond those fails with ENOSPC.
+    void fill(size_t left) const
     {
-        std::ofstream filler(dir_ / "filler", std::ios::binary);
-        const std::string block(4096, 'f');
-        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        std::ofstream(dir_ / "spare", std::ios::binary) << std::string(left, 's');
+        {
+            std::ofstream filler(dir_ / "filler", std::ios::binary);
+            const std::string block(4096, 'f');
+            while (filler.write(block.data(), block.size()) && filler.flush()) {
+            }
         }
+        fs::remove(dir_ / "spare");
     }
     void empty() const { fs::remove(dir_ / "filler"); }
 
@@ -109,16 +113,21 @@ TEST_F(OutputFiles, OnAFullDiskEveryModeFailsNamingTheFileAndKeepsTheOldOne)
         const CommandRun first = draw(o, work_.data(), out);
         ASSERT_EQ(first.status, 0) << o.options << " " << o.name << "\n" << first.output;
         const std::string old = readFile(out);
-        disk.fill();
-        const CommandRun r = draw(o, work_.data(), out);
-        disk.empty();
-        EXPECT_EQ(r.status, 1) << o.options << " " << o.name;
-        const std::string message =
-            "Cannot write " + o.what + " \"" + out.string() + "\": " + std::strerror(ENOSPC) + "\n";
-        // Nothing else: no line of success, no warning of Qt's.
-        EXPECT_TRUE(r.output == "orvane-run: " + message || r.output == message) << o.name << "\n" << r.output;
-        EXPECT_EQ(readFile(out), old) << o.name;
-        EXPECT_EQ(namesIn(out.parent_path()), std::set<std::string>{o.name});
+        // No room at all, and room for a part of the file (which the disk
+        // counts in pages).
+        for (const size_t left : {size_t(0), size_t(8192)}) {
+            if (left > 0 && old.size() <= left + 8192) continue;
+            disk.fill(left);
+            const CommandRun r = draw(o, work_.data(), out);
+            disk.empty();
+            EXPECT_EQ(r.status, 1) << o.options << " " << o.name << " " << left;
+            const std::string message =
+                "Cannot write " + o.what + " \"" + out.string() + "\": " + std::strerror(ENOSPC) + "\n";
+            // Nothing else: no line of success, no warning of Qt's.
+            EXPECT_TRUE(r.output == "orvane-run: " + message || r.output == message) << o.name << "\n" << r.output;
+            EXPECT_EQ(readFile(out), old) << o.name << " " << left;
+            EXPECT_EQ(namesIn(out.parent_path()), std::set<std::string>{o.name});
+        }
         fs::remove(out);
     }
 }
