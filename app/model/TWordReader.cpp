@@ -75,8 +75,12 @@ bool TWordReader::takeLine(std::string& line, bool& ended)
         pending_.resize(had + got);
         sourceEnded_ = got == 0;
     }
-    failAt(lineNumber_ + 1, 1, "The line is longer than " + std::to_string(kLongestLine) +
-                                   " characters, which no line of the file's layout is.");
+    // Reading stops at the start of that line.
+    ++lineNumber_;
+    current_ = {};
+    item_ = 1;
+    failAt(lineNumber_, 1, "The line is longer than " + std::to_string(kLongestLine) +
+                               " characters, which no line of the file's layout is.");
 }
 
 // Lines end in LF or CR LF; a final line end adds no empty line, and an

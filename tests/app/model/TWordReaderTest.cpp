@@ -136,6 +136,8 @@ TEST(TWordReader, ALineLongerThanAnyDataLineStopsTheReading)
     EXPECT_EQ(reader.readInteger(), 2);
     EXPECT_EQ(readError(reader, true),
               "Error on Line 3 Item 1\rThe line is longer than 65536 characters, which no line of the file's layout is.");
+    EXPECT_EQ(reader.position().line, 3);
+    EXPECT_EQ(reader.position().item, 1);
 
     writeFileText(path, "1\n" + std::string(TWordReader::kLongestLine, '7') + "\n");
     TWordReader longest(path);
