@@ -19,6 +19,7 @@ struct DrawRequest {
     std::optional<std::string> plots;
     bool soilLayer = false, wallGeometry = false;  // --picture's soil-layer strip
     std::optional<double> factor;                  // --view-3d's deformed shape
+    std::optional<double> yaw, pitch, zoom;        // --view-3d's camera
 };
 
 // The module's file, found beside orvane-run or in ../lib of it.

@@ -22,7 +22,8 @@ extern "C" __attribute__((visibility("default"))) int orvane_run_draw(const Draw
         case DrawRequest::Mode::ExportXlsx: return orvane::cli::runExportXlsx(r->args.at(0), r->args.at(1), r->plots);
         case DrawRequest::Mode::SideView: return orvane::cli::runSideView(r->args.at(0), r->args.at(1), r->width, r->height);
         case DrawRequest::Mode::View3D:
-            return orvane::cli::runView3D(r->args.at(0), r->args.at(1), r->width, r->height, r->factor);
+            return orvane::cli::runView3D(r->args.at(0), r->args.at(1), r->width, r->height, r->factor, r->yaw, r->pitch,
+                                          r->zoom);
         }
         return 2;
     } catch (const std::exception& e) {

@@ -48,6 +48,7 @@ struct CommandLine {
     std::vector<std::string> sideView;
     std::vector<std::string> view3d;
     std::optional<double> factor;
+    std::optional<double> yaw, pitch, zoom;
     std::optional<double> width, height;
     std::optional<int> ppi;
     bool soilLayer = false, wallGeometry = false;
@@ -69,6 +70,9 @@ void addOptions(CLI::App& app, CommandLine& c)
     app.add_option("--side-view", c.sideView, "FILE.ov5d OUT: draw the side view (.png .svg .pdf)")->expected(2);
     app.add_option("--view-3d", c.view3d, "FILE.ov5d OUT.png: draw the 3-D View from an oblique angle")->expected(2);
     app.add_option("--factor", c.factor, "--view-3d with the deformed shape, deflections magnified this many times");
+    app.add_option("--yaw", c.yaw, "--view-3d turned this many degrees about the vertical (default -125)");
+    app.add_option("--pitch", c.pitch, "--view-3d tilted this many degrees (default 25)");
+    app.add_option("--zoom", c.zoom, "--view-3d magnified this many times beyond the whole model's view");
     app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view and --view-3d");
     app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view and --view-3d");
     app.add_option("--ppi", c.ppi, "pixels per inch for --picture");
@@ -87,6 +91,7 @@ std::string usage()
            "       orvane-run --export-xlsx FILE.ov5d OUT.xlsx [--plots LIST]\n"
            "       orvane-run --side-view FILE.ov5d OUT [--width PX] [--height PX]\n"
            "       orvane-run --view-3d FILE.ov5d OUT.png [--width PX] [--height PX] [--factor F]\n"
+           "                  [--yaw DEG] [--pitch DEG] [--zoom Z]\n"
            "       orvane-run --help | --version\n";
 }
 
@@ -140,6 +145,7 @@ int dispatch(const CommandLine& c)
     if ((c.width || c.height) && c.picture.empty() && c.sideView.empty() && c.view3d.empty())
         return usageError("--width and --height belong to --picture, --side-view and --view-3d");
     if (c.factor && c.view3d.empty()) return usageError("--factor belongs to --view-3d");
+    if ((c.yaw || c.pitch || c.zoom) && c.view3d.empty()) return usageError("--yaw, --pitch and --zoom belong to --view-3d");
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);
@@ -169,6 +175,9 @@ int dispatch(const CommandLine& c)
         draw.mode = DrawRequest::Mode::View3D;
         draw.args = c.view3d;
         draw.factor = c.factor;
+        draw.yaw = c.yaw;
+        draw.pitch = c.pitch;
+        draw.zoom = c.zoom;
         return runDrawMode(draw);
     }
     if (c.analyse.files.empty()) return usageError("no data file given");

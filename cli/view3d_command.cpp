@@ -17,8 +17,18 @@ namespace fs = std::filesystem;
 namespace orvane::cli {
 
 int runView3D(const fs::path& data, const fs::path& out, std::optional<double> width, std::optional<double> height,
-              std::optional<double> factor)
+              std::optional<double> factor, std::optional<double> yaw, std::optional<double> pitch,
+              std::optional<double> zoom)
 {
+    for (const auto& [name, value] : {std::pair{"--yaw", yaw}, std::pair{"--pitch", pitch}})
+        if (value && !std::isfinite(*value)) {
+            std::cerr << "orvane-run: " << name << " is a finite angle in degrees\n";
+            return 2;
+        }
+    if (zoom && !(*zoom > 0 && std::isfinite(*zoom))) {
+        std::cerr << "orvane-run: --zoom is a finite number above 0\n";
+        return 2;
+    }
     const int w = viewPixels(width, kViewDefaultWidth), h = viewPixels(height, kViewDefaultHeight);
     if (w == 0 || h == 0) {
         std::cerr << "orvane-run: --width and --height of --view-3d are whole pixels from 1 to " << kViewLargestSide << "\n";
@@ -52,7 +62,7 @@ int runView3D(const fs::path& data, const fs::path& out, std::optional<double> w
         display.factor = *factor;
     }
     ensureGuiApplication();
-    if (const auto error = T3DScenePainter::writePicture(project, &graphs.pltDef, display, out, w, h)) {
+    if (const auto error = T3DScenePainter::writePicture(project, &graphs.pltDef, display, out, w, h, {yaw, pitch, zoom})) {
         std::cerr << "orvane-run: " << *error << "\n";
         return 1;
     }

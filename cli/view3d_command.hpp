@@ -12,7 +12,10 @@ namespace orvane::cli {
 // curve of the plot-data file beside the project, beside its undeformed
 // outlines. Returns 0, 1 when the project or its results cannot be read or
 // the picture not written, 2 for a size or factor that cannot be used.
+// The camera sees the whole model; yaw (about the vertical), pitch (the tilt)
+// in degrees and zoom (a magnification of that view) choose another angle.
 int runView3D(const std::filesystem::path& data, const std::filesystem::path& out, std::optional<double> width,
-              std::optional<double> height, std::optional<double> factor);
+              std::optional<double> height, std::optional<double> factor, std::optional<double> yaw = {},
+              std::optional<double> pitch = {}, std::optional<double> zoom = {});
 
 }  // namespace orvane::cli

@@ -60,8 +60,6 @@ T3DMatrix translation(double x, double y, double z)
     return m;
 }
 
-double length(const T3DPoint& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
-
 // k units of the decade 10^e, rounded as the decimal it stands for.
 double units(int k, int e) { return e >= 0 ? k * std::pow(10.0, e) : k / std::pow(10.0, -e); }
 
@@ -121,10 +119,17 @@ double T3DCamera::nearness(const T3DPoint& p) const
     return m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14];
 }
 
-double T3DCamera::axisLength() const { return kAxisPixels / (zoom * s0()); }
+double T3DCamera::axisLength() const { return axisPixels() / (zoom * s0()); }
+
+double T3DCamera::axisPixels() const
+{
+    // A small picture keeps its axes to a fifth of its shorter side.
+    return std::min(kAxisPixels, std::min(width_, height_) / 5.0);
+}
 
 void T3DCamera::zoomIn()
 {
+    movedByUser_ = true;
     const double before = zoom;
     zoom *= kZoomStep;
     zoomSteps_.push_back({before, zoom});
@@ -132,6 +137,7 @@ void T3DCamera::zoomIn()
 
 void T3DCamera::zoomOut()
 {
+    movedByUser_ = true;
     if (!zoomSteps_.empty() && zoomSteps_.back()[1] == zoom) {
         zoom = zoomSteps_.back()[0];
         zoomSteps_.pop_back();
@@ -143,16 +149,84 @@ void T3DCamera::zoomOut()
 
 void T3DCamera::restart()
 {
-    rx = ry = rz = 0;
+    rx = kObliqueTilt;
+    ry = 0;
+    rz = kObliqueTurn;
     zoom = 1;
     pan = {};
     zoomSteps_.clear();
+    movedByUser_ = false;
+    if (!fitPoints_.empty()) fit(fitPoints_);
+}
+
+void T3DCamera::fit(const std::vector<T3DPoint>& points)
+{
+    if (points.empty()) return;
+    // The axes keep their length in pixels whatever the zoom: their tips
+    // (and the letters beyond them) join the points at the zoom of the
+    // last pass, which settles in a few passes.
+    fitOnce(points);
+    std::vector<T3DPoint> withAxes = points;
+    withAxes.resize(points.size() + 3);
+    for (int pass = 0; pass < 3; ++pass) {
+        const double reach = kAxisLetterReach * axisLength();
+        withAxes[points.size()] = {reach, 0, 0};
+        withAxes[points.size() + 1] = {0, reach, 0};
+        withAxes[points.size() + 2] = {0, 0, -reach};
+        fitOnce(withAxes);
+    }
+}
+
+void T3DCamera::fitOnce(const std::vector<T3DPoint>& points)
+{
+    zoom = 1;
+    pan = {};
+    // The window position is linear in the model point: origin plus one
+    // column per model axis, in pixels at zoom 1.
+    const auto o = toWindow({0, 0, 0});
+    double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
+    for (const T3DPoint& p : points) {
+        const auto w = toWindow(p);
+        x0 = std::min(x0, w[0]);
+        x1 = std::max(x1, w[0]);
+        y0 = std::min(y0, w[1]);
+        y1 = std::max(y1, w[1]);
+    }
+    if (!std::isfinite(x0) || !std::isfinite(y0)) return;
+    const double roomX = std::max(1.0, width_ - 2 * kFitMargin), roomY = std::max(1.0, height_ - 2 * kFitMargin);
+    const double spanX = x1 - x0, spanY = y1 - y0;
+    double z = std::min(spanX > 0 ? roomX / spanX : 1e300, spanY > 0 ? roomY / spanY : 1e300);
+    if (!(z > 0) || !std::isfinite(z)) z = 1;
+    // The pan that moves the box's centre to the window's centre: the
+    // shortest model vector whose image is that shift (at zoom 1, as the
+    // zoom scales the panned model about the same centre).
+    const double dx = width_ / 2.0 - (x0 + x1) / 2, dy = height_ / 2.0 - (y0 + y1) / 2;
+    std::array<std::array<double, 2>, 3> j{};
+    const T3DPoint axes[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    for (size_t k = 0; k < 3; ++k) {
+        const auto w = toWindow(axes[k]);
+        j[k] = {w[0] - o[0], w[1] - o[1]};
+    }
+    // (J J^T) u = d, pan = J^T u.
+    double a = 0, b = 0, c = 0;
+    for (const auto& col : j) {
+        a += col[0] * col[0];
+        b += col[0] * col[1];
+        c += col[1] * col[1];
+    }
+    const double det = a * c - b * b;
+    if (std::fabs(det) > 0) {
+        const double u0 = (c * dx - b * dy) / det, u1 = (a * dy - b * dx) / det;
+        pan = {j[0][0] * u0 + j[0][1] * u1, j[1][0] * u0 + j[1][1] * u1, j[2][0] * u0 + j[2][1] * u1};
+    }
+    zoom = z;
 }
 
 void T3DCamera::press(double x, double y)
 {
     if (mode == T3DMouseMode::None) return;
     pressed_ = true;
+    movedByUser_ = true;
     pressX_ = curX_ = x;
     pressY_ = curY_ = y;
     zoomAtPress_ = zoom;
@@ -200,13 +274,12 @@ void T3DCamera::move(double x, double y, bool shift)
         break;
     }
     case T3DMouseMode::Rotate: {
-        const T3DPoint angles{90 * dy / height_, 90 * dx / width_, 0};
-        const double size = length(angles);
-        T3DPoint v = transposed(angles);
-        const double scale = length(v) > 0 ? size / length(v) : 0;
-        rx = rxAtPress_ + v.x * scale;
-        ry = ryAtPress_ + v.y * scale;
-        rz = rzAtPress_ + v.z * scale;
+        // Across the window: a turn about the wall's vertical axis; up and
+        // down: a tilt about the screen's horizontal. No roll, whatever the
+        // angles already are, so the wall always stands upright.
+        rx = rxAtPress_ + 90 * dy / height_;
+        ry = ryAtPress_;
+        rz = rzAtPress_ + 90 * dx / width_;
         break;
     }
     case T3DMouseMode::ZoomWindow:

@@ -20,6 +20,15 @@ class T3DCamera {
 public:
     static constexpr double kZoomStep = 1.4142;
     static constexpr double kAxisPixels = 80;
+    // The start view: tilted down and turned to look at the wall from the
+    // excavated side.
+    static constexpr double kObliqueTilt = 25;
+    static constexpr double kObliqueTurn = -125;
+    // Room left between the fitted model and the window's edges.
+    static constexpr double kFitMargin = 24;
+    // The axes' letters stand 1.15 axis lengths out; with their own size
+    // they reach about 1.4.
+    static constexpr double kAxisLetterReach = 1.4;
 
     // Window size in pixels and the scene extents the base scale and the
     // depth range follow.
@@ -38,8 +47,10 @@ public:
     std::array<double, 2> toWindow(const T3DPoint& p) const;
     // Distance of a model point towards the viewer (eye z): nearer is larger.
     double nearness(const T3DPoint& p) const;
-    // Model length of the axes: 80 pixels whatever the zoom.
+    // Model length of the axes: 80 pixels whatever the zoom (a fifth of
+    // the shorter side in a smaller window).
     double axisLength() const;
+    double axisPixels() const;
 
     double rx = 0, ry = 0, rz = 0;
     double zoom = 1;
@@ -47,7 +58,16 @@ public:
 
     void zoomIn();
     void zoomOut();
+    // The start view: the oblique angles, zoomed and panned so that every
+    // point given to setFitPoints lies inside the window (zoom 1 and no pan
+    // without points).
     void restart();
+    // Zoom and pan for the current angles and window that bring every point
+    // inside the window, kFitMargin pixels from its edges, centred.
+    void fit(const std::vector<T3DPoint>& points);
+    void setFitPoints(std::vector<T3DPoint> points) { fitPoints_ = std::move(points); }
+    // Changed by a drag or a zoom button since the last restart.
+    bool movedByUser() const { return movedByUser_; }
 
     T3DMouseMode mode = T3DMouseMode::None;
     void press(double x, double y);
@@ -62,6 +82,7 @@ public:
     static double stepFactor(double factor, bool up);
 
 private:
+    void fitOnce(const std::vector<T3DPoint>& points);
     std::array<double, 2> limited(double x, double y, bool shift) const;
     // The last frame's model-view matrix, transposed, applied to a vector.
     T3DPoint transposed(const T3DPoint& v) const;
@@ -76,6 +97,8 @@ private:
     // Zoom In steps not yet undone: (before, after), so that Zoom Out comes
     // back to exactly the zoom before.
     std::vector<std::array<double, 2>> zoomSteps_;
+    std::vector<T3DPoint> fitPoints_;
+    bool movedByUser_ = false;
 };
 
 }  // namespace orvane

@@ -60,6 +60,22 @@ bool T3DList::empty() const
     return solids.empty() && quads.empty() && pyramids.empty() && lines.empty() && labels.empty();
 }
 
+std::vector<T3DPoint> T3DScene::points() const
+{
+    std::vector<T3DPoint> all;
+    for (const T3DList* list : {&loads, &soil, &model}) {
+        for (const T3DSolid& s : list->solids) all.insert(all.end(), s.corners.begin(), s.corners.end());
+        for (const T3DQuad& q : list->quads) all.insert(all.end(), q.corners.begin(), q.corners.end());
+        for (const T3DPyramid& p : list->pyramids) {
+            all.insert(all.end(), p.base.begin(), p.base.end());
+            all.push_back(p.apex);
+        }
+        for (const T3DPolyline& l : list->lines) all.insert(all.end(), l.points.begin(), l.points.end());
+        for (const T3DLabel& l : list->labels) all.push_back(l.at);
+    }
+    return all;
+}
+
 std::vector<T3DSolid> T3DScene::solidsOf(T3DRole role) const
 {
     return collect<T3DSolid>(*this, &T3DList::solids, role);

@@ -129,6 +129,9 @@ struct T3DScene {
     std::vector<T3DPyramid> pyramidsOf(T3DRole role) const;
     std::vector<T3DPolyline> linesOf(T3DRole role) const;
     std::vector<T3DLabel> labelsOf(T3DRole role) const;
+    // Every point the scene draws (corners, apexes, line points, label
+    // places), for fitting the view to the whole model.
+    std::vector<T3DPoint> points() const;
 };
 
 }  // namespace orvane

@@ -53,6 +53,10 @@ struct TModelUnits {
     }
 };
 
+// The anchor of a tieback runs on past the rod's end by an eighth of its
+// length.
+constexpr double kAnchorReach = 1.125;
+
 // Corners of an axis-aligned box.
 T3DSolid box(double x1, double x2, double y1, double y2, double z1, double z2, T3DColour fill, T3DColour outline,
              T3DRole role)
@@ -426,7 +430,8 @@ private:
             for (double y : ys) {
                 const T3DPoint start{-face, y, -depth};
                 const T3DPoint end{-face + cx * length, y, -depth + cz * length};
-                const T3DPoint anchorEnd{end.x + cx * length / 8, y, end.z + cz * length / 8};
+                const double reach = kAnchorReach * length;
+                const T3DPoint anchorEnd{-face + cx * reach, y, -depth + cz * reach};
                 scene_.model.solids.push_back(
                     rod(start, end, rodHalf, rodHalf, kTiebackFill, T3DSceneBuilder::kOrange, T3DRole::TiebackRod));
                 scene_.model.solids.push_back(rod(end, anchorEnd, 3 * rodHalf, 3 * rodHalf, kTiebackFill,
@@ -496,6 +501,17 @@ T3DExtents T3DSceneBuilder::extents(const TProject& project)
     }
     x.b = 5 * x.w;
     x.a = std::max(2.5 * x.b, x.c);
+    // The retained soil reaches beyond every tieback's anchor, so that the
+    // anchor is drawn in the ground it holds on to.
+    if (d.UseTiebacks) {
+        const TGridTable& ties = project.tables().TiebackTable1;
+        for (int row = 0; row < ties.rowCount(); ++row) {
+            const double length = ties.cell(3, row).asReal();
+            const double angle = ties.cell(4, row).asReal() * std::numbers::pi / 180;
+            if (length > 0 && std::isfinite(length))
+                x.a = std::max(x.a, x.t / 2 + 1.25 * kAnchorReach * length * std::fabs(std::cos(angle)));
+        }
+    }
     const TGridTable& soil = project.tables().NewSoil;
     const double lastLayer = soil.rowCount() > 0 ? soil.cell(1, soil.rowCount() - 1).asReal() : 0;
     x.D = std::max(x.L, lastLayer);

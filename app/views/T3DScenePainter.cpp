@@ -227,24 +227,29 @@ QFont T3DScenePainter::labelFont(QFont font)
     return font;
 }
 
-T3DCamera T3DScenePainter::obliqueCamera(const T3DExtents& extents, int width, int height)
+T3DCamera T3DScenePainter::obliqueCamera(const T3DScene& scene, int width, int height)
 {
     T3DCamera camera;
-    camera.setExtents(extents);
+    camera.setExtents(scene.extents);
     camera.setViewport(width, height);
-    camera.rx = 25;
-    camera.rz = -125;
-    camera.zoom = 1.5;
+    camera.setFitPoints(scene.points());
+    camera.restart();
     return camera;
 }
 
 std::optional<std::string> T3DScenePainter::writePicture(const TProject& project, const TGraphPlot* deflection,
                                                         const T3DDisplay& display, const std::filesystem::path& path,
-                                                        int width, int height)
+                                                        int width, int height, const TAngle& angle)
 {
     if (width < 1 || height < 1) return "the picture needs a width and a height of at least 1 pixel";
     const T3DScene scene = T3DSceneBuilder::build(project, deflection, display);
-    const T3DCamera camera = obliqueCamera(scene.extents, width, height);
+    T3DCamera camera = obliqueCamera(scene, width, height);
+    if (angle.yaw || angle.pitch) {
+        camera.rz = angle.yaw.value_or(camera.rz);
+        camera.rx = angle.pitch.value_or(camera.rx);
+        camera.fit(scene.points());
+    }
+    if (angle.zoom) camera.zoom *= *angle.zoom;
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     paint(image, scene, camera, display.axes);

@@ -27,15 +27,23 @@ public:
     // `font` in the labels' family, the one the window and the pictures share.
     static QFont labelFont(QFont font);
 
-    // The camera of the runner's pictures: looking down from the excavated
-    // side at an oblique angle.
-    static T3DCamera obliqueCamera(const T3DExtents& extents, int width, int height);
+    // The camera of the runner's pictures and the window's start view:
+    // looking down from the excavated side at an oblique angle, the whole
+    // scene inside the picture.
+    static T3DCamera obliqueCamera(const T3DScene& scene, int width, int height);
+
+    // Another angle than the oblique camera's: the turn about the vertical
+    // axis and the tilt in degrees (the whole model still fitted in), and a
+    // magnification of the fitted view.
+    struct TAngle {
+        std::optional<double> yaw, pitch, zoom;
+    };
 
     // Writes the view of the project as a PNG of width x height pixels
     // (see writePng); the error, if any.
     static std::optional<std::string> writePicture(const TProject& project, const TGraphPlot* deflection,
                                                    const T3DDisplay& display, const std::filesystem::path& path,
-                                                   int width, int height);
+                                                   int width, int height, const TAngle& angle = {});
     // Encodes the image as PNG in memory and writes it whole through
     // TFileReplacer; the error, if any.
     static std::optional<std::string> writePng(const QImage& image, const std::filesystem::path& path);

@@ -57,6 +57,8 @@ T3DView::T3DView(const TProject& project, const TGraphPlot& deflection, QWidget*
     createToolBar();
     scene_ = T3DSceneBuilder::build(project_, &deflection_, display_);
     camera_.setExtents(scene_.extents);
+    camera_.setFitPoints(scene_.points());
+    camera_.restart();
     if (!openGLAvailable()) {
         showFailure(QStringLiteral("The 3-D View needs OpenGL, which this display does not offer. "
                                    "The rest of ORVANE works without it."));
@@ -221,6 +223,10 @@ void T3DView::rebuild()
     if (display_.deformed && !deformationAvailable()) display_.deformed = false;
     scene_ = T3DSceneBuilder::build(project_, &deflection_, display_);
     camera_.setExtents(scene_.extents);
+    camera_.setFitPoints(scene_.points());
+    // Until the user turns, pans or zooms, the view keeps the whole model
+    // in the window whatever its size.
+    if (!camera_.movedByUser()) camera_.restart();
     if (gl_) gl_->invalidate();
 }
 

@@ -158,7 +158,8 @@ TEST_F(Render3D, MouseDragsTurnAndZoom)
     mouse(gl, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
     mouse(gl, QEvent::MouseMove, {300, 100}, Qt::LeftButton);
     mouse(gl, QEvent::MouseButtonRelease, {300, 100}, Qt::NoButton);
-    EXPECT_NEAR(std::fabs(c.rz), 90.0 * 200 * gl->devicePixelRatioF() / c.width(), 1e-9);
+    EXPECT_NEAR(c.rz, T3DCamera::kObliqueTurn + 90.0 * 200 * gl->devicePixelRatioF() / c.width(), 1e-9);
+    const double zoom = c.zoom;
     EXPECT_NE(draw(), before);
 
     view_->action(QStringLiteral("Zoom Window"))->trigger();
@@ -167,7 +168,7 @@ TEST_F(Render3D, MouseDragsTurnAndZoom)
     const QImage dragging = view_->picture().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(count(dragging, QColor(0, 204, 0), 10), 300);
     mouse(gl, QEvent::MouseButtonRelease, {400, 300}, Qt::NoButton);
-    EXPECT_NEAR(c.zoom, std::min(c.height() / 150.0, c.width() / 200.0), 1e-9);
+    EXPECT_NEAR(c.zoom, zoom * std::min(c.height() / 150.0, c.width() / 200.0), 1e-9);
 }
 
 // The runner's drawing without OpenGL against the window's: the same scene
@@ -177,11 +178,12 @@ TEST_F(Render3D, RasterisedPictureAgreesWithTheWindow)
     view_->display().deformed = true;
     view_->display().factor = 20;
     const QImage gl = draw();
-    const T3DCamera oblique = T3DScenePainter::obliqueCamera(view_->scene().extents, gl.width(), gl.height());
+    const T3DCamera oblique = T3DScenePainter::obliqueCamera(view_->scene(), gl.width(), gl.height());
     T3DCamera& c = view_->camera();
     c.rx = oblique.rx;
     c.rz = oblique.rz;
     c.zoom = oblique.zoom;
+    c.pan = oblique.pan;
     const QImage window = draw();
     QImage raster(window.size(), QImage::Format_RGB32);
     raster.fill(Qt::white);

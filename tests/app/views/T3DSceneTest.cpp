@@ -281,6 +281,14 @@ TEST_F(Scene3D, OptionsAndSwitchesGateTheMarks)
     EXPECT_NEAR(end.x, -0.05 - 8 * std::cos(std::numbers::pi / 6), kTight);
     EXPECT_NEAR(end.z, -5 - 8 * std::sin(std::numbers::pi / 6), kTight);
     EXPECT_NEAR(anchors[0].centre().x, -0.05 - 17 * std::cos(std::numbers::pi / 6), kTight);
+    // Every anchor lies in the retained soil block, whose half-width grows
+    // beyond the longest tieback's reach.
+    for (const T3DSolid& a : anchors)
+        for (const T3DPoint& c : a.corners) EXPECT_GT(c.x, -s.extents.a) << "anchor corner at x " << c.x;
+    t.TiebackTable1.cell(3, 0).setReal(400);
+    const T3DScene far = scene();
+    for (const T3DSolid& a : far.solidsOf(T3DRole::TiebackAnchor))
+        for (const T3DPoint& c : a.corners) EXPECT_GT(c.x, -far.extents.a) << "a 400 ft tieback's anchor at x " << c.x;
     T3DDisplay off;
     off.springs = off.tiebacks = false;
     EXPECT_TRUE(scene(off).solidsOf(T3DRole::Spring).empty());
@@ -468,16 +476,70 @@ TEST(Camera3D, ZoomDragAndRotation)
     c.release(10, 100, false);
     EXPECT_DOUBLE_EQ(c.zoom, 1);
 
-    // From the start view a horizontal drag across the whole width turns by
-    // 90 degrees about the screen's vertical, which is the model's z axis
-    // after the -90 degree tilt.
+    // A horizontal drag across the whole width turns the model by 90
+    // degrees about its vertical (z) axis, a vertical one over the whole
+    // height tilts it by 90 degrees, from the oblique start view and from
+    // any other: the model is never rolled (ry stays).
+    for (const T3DPoint start : {T3DPoint{T3DCamera::kObliqueTilt, 0, T3DCamera::kObliqueTurn}, T3DPoint{-40, 0, 70}}) {
+        c.restart();
+        c.rx = start.x;
+        c.rz = start.z;
+        c.mode = T3DMouseMode::Rotate;
+        c.press(0, 0);
+        c.release(800, 0, false);
+        EXPECT_NEAR(c.rx, start.x, 1e-9);
+        EXPECT_NEAR(c.ry, 0, 1e-9);
+        EXPECT_NEAR(c.rz, start.z + 90, 1e-9);
+        c.press(0, 0);
+        c.release(0, 300, false);
+        EXPECT_NEAR(c.rx, start.x + 45, 1e-9);
+        EXPECT_NEAR(c.ry, 0, 1e-9);
+        EXPECT_NEAR(c.rz, start.z + 90, 1e-9);
+    }
+    // The wall's vertical stays vertical on the screen after any turn.
     c.restart();
-    c.mode = T3DMouseMode::Rotate;
     c.press(0, 0);
-    c.release(800, 0, false);
-    EXPECT_NEAR(c.rx, 0, 1e-9);
-    EXPECT_NEAR(c.ry, 0, 1e-9);
-    EXPECT_NEAR(std::fabs(c.rz), 90, 1e-9);
+    c.release(523, 0, false);
+    const auto top = c.toWindow({0, 0, 0}), bottom = c.toWindow({0, 0, -10});
+    EXPECT_NEAR(top[0], bottom[0], 1e-9);
+    EXPECT_LT(top[1], bottom[1]);
+}
+
+TEST(Camera3D, RestartFitsEveryPointInsideTheWindowAtTheObliqueAngle)
+{
+    T3DCamera c = camera();  // 800 x 600
+    // A model far off the origin and much larger than the window at zoom 1.
+    std::vector<T3DPoint> points;
+    for (double x : {-300.0, 500.0})
+        for (double y : {-40.0, 40.0})
+            for (double z : {0.0, -900.0}) points.push_back({x, y, z});
+    c.setFitPoints(points);
+    c.zoom = 7;
+    c.pan = {1, 2, 3};
+    c.restart();
+    EXPECT_EQ(c.rx, T3DCamera::kObliqueTilt);
+    EXPECT_EQ(c.ry, 0);
+    EXPECT_EQ(c.rz, T3DCamera::kObliqueTurn);
+    double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+    for (const T3DPoint& p : points) {
+        const auto w = c.toWindow(p);
+        x0 = std::min(x0, w[0]);
+        x1 = std::max(x1, w[0]);
+        y0 = std::min(y0, w[1]);
+        y1 = std::max(y1, w[1]);
+    }
+    // Inside with the margin, touching it on the tighter side, centred.
+    const double m = T3DCamera::kFitMargin;
+    EXPECT_GE(x0, m - 1e-6);
+    EXPECT_LE(x1, 800 - m + 1e-6);
+    EXPECT_GE(y0, m - 1e-6);
+    EXPECT_LE(y1, 600 - m + 1e-6);
+    EXPECT_TRUE(std::fabs(x1 - x0 - (800 - 2 * m)) < 1e-6 || std::fabs(y1 - y0 - (600 - 2 * m)) < 1e-6);
+    EXPECT_NEAR((x0 + x1) / 2, 400, 1e-6);
+    EXPECT_NEAR((y0 + y1) / 2, 300, 1e-6);
+    EXPECT_FALSE(c.movedByUser());
+    c.zoomIn();
+    EXPECT_TRUE(c.movedByUser());
 }
 
 // The deflections of the last results table of a report, by station.

@@ -3,6 +3,7 @@
 // shape commands and dialog, and the extents following an edited project.
 
 #include "views/T3DDeformedShapeDialog.hpp"
+#include "views/T3DScenePainter.hpp"
 #include "views/T3DView.hpp"
 
 #include "model/TDataFileReader.hpp"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -21,8 +23,43 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace orvane {
 namespace {
+
+// The runner's and the window's start view of every example at the
+// default size and at tall, wide and small ones: the whole model is drawn
+// inside the picture, which the model's pixels never reach the edges of.
+TEST(View3DPicture, EveryExampleIsWholeInsideTheFrameAtEverySize)
+{
+    const std::filesystem::path examples = std::filesystem::path(ORVANE_SOURCE_DIR) / "examples";
+    int drawn = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(examples)) {
+        if (entry.path().extension() != ".ov5d") continue;
+        TProject project;
+        ASSERT_FALSE(TDataFileReader::readProject(project, entry.path(), TLayout::Current)) << entry.path();
+        const T3DScene scene = T3DSceneBuilder::build(project, nullptr, T3DDisplay{});
+        for (const QSize size : {QSize(1000, 700), QSize(400, 900), QSize(1200, 300), QSize(160, 120)}) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            T3DScenePainter::paint(image, scene, T3DScenePainter::obliqueCamera(scene, size.width(), size.height()),
+                                   true);
+            int edge = 0, inside = 0;
+            const QRgb white = qRgb(255, 255, 255);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const bool onEdge = x == 0 || y == 0 || x == size.width() - 1 || y == size.height() - 1;
+                    (onEdge ? edge : inside) += image.pixel(x, y) != white;
+                }
+            EXPECT_EQ(edge, 0) << entry.path().filename() << " at " << size.width() << " x " << size.height();
+            // Not a speck in the middle either: the model fills the frame.
+            EXPECT_GT(inside, size.width() * size.height() / 20) << entry.path().filename();
+        }
+        ++drawn;
+    }
+    EXPECT_GE(drawn, 13);
+}
 
 class View3DWindow : public ::testing::Test {
 protected:
@@ -91,18 +128,22 @@ TEST_F(View3DWindow, MenuSwitchesRebuildTheScene)
 TEST_F(View3DWindow, ZoomButtonsAndRestart)
 {
     T3DView view(project_, graphs_.pltDef);
+    // The view opens at the oblique angle with the whole model fitted in.
+    EXPECT_EQ(view.camera().rx, T3DCamera::kObliqueTilt);
+    EXPECT_EQ(view.camera().rz, T3DCamera::kObliqueTurn);
+    const double fitted = view.camera().zoom;
     view.camera().rx = 30;
     view.action(QStringLiteral("Zoom In"))->trigger();
-    EXPECT_DOUBLE_EQ(view.camera().zoom, 1.4142);
+    EXPECT_DOUBLE_EQ(view.camera().zoom, fitted * 1.4142);
     view.action(QStringLiteral("Zoom Out"))->trigger();
-    EXPECT_EQ(view.camera().zoom, 1);
+    EXPECT_EQ(view.camera().zoom, fitted);
     view.action(QStringLiteral("Rotating"))->trigger();
     EXPECT_EQ(view.camera().mode, T3DMouseMode::Rotate);
     view.action(QStringLiteral("Panning"))->trigger();
     EXPECT_EQ(view.camera().mode, T3DMouseMode::Pan);
     view.action(QStringLiteral("Restart View"))->trigger();
-    EXPECT_EQ(view.camera().rx, 0);
-    EXPECT_EQ(view.camera().zoom, 1);
+    EXPECT_EQ(view.camera().rx, T3DCamera::kObliqueTilt);
+    EXPECT_DOUBLE_EQ(view.camera().zoom, fitted);
 }
 
 TEST_F(View3DWindow, DeformedShapeOnlyWithADeflectionCurve)

@@ -307,7 +307,37 @@ TEST(View3DRunner, UsageAndFailures)
     EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(out) + " --width 0"), 2);
     EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --factor 2"), 2);
     EXPECT_EQ(runner("--view-3d " + quoted(example)), 2);
+    EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(out) + " --zoom 0", &errors), 2);
+    EXPECT_NE(errors.find("--zoom is a finite number above 0"), std::string::npos) << errors;
+    EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --yaw 30", &errors), 2);
+    EXPECT_NE(errors.find("--yaw, --pitch and --zoom belong to --view-3d"), std::string::npos) << errors;
     EXPECT_FALSE(fs::exists(out));
+}
+
+TEST(View3DRunner, YawPitchAndZoomChooseTheAngle)
+{
+    QTemporaryDir dir;
+    const fs::path example = kExamples / "stiff-clay-cantilever.ov5d";
+    const auto picture = [&](const std::string& options) {
+        const fs::path out = dir.filePath(QString::number(qHash(QString::fromStdString(options))) + ".png").toStdString();
+        EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(out) + " --width 300 --height 200" + options), 0)
+            << options;
+        return QImage(QString::fromStdString(out.string())).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage oblique = picture(""), same = picture(" --yaw -125 --pitch 25");
+    EXPECT_EQ(oblique, same);  // the defaults spelt out
+    for (const std::string other : {" --yaw 30", " --pitch 60", " --zoom 2"}) {
+        const QImage image = picture(other);
+        EXPECT_NE(image, oblique) << other;
+        // Turned or tilted, the whole model is still inside: no edge pixel drawn.
+        if (other == " --zoom 2") continue;
+        int edge = 0;
+        for (int x = 0; x < image.width(); ++x)
+            edge += (image.pixel(x, 0) != qRgb(255, 255, 255)) + (image.pixel(x, image.height() - 1) != qRgb(255, 255, 255));
+        for (int y = 0; y < image.height(); ++y)
+            edge += (image.pixel(0, y) != qRgb(255, 255, 255)) + (image.pixel(image.width() - 1, y) != qRgb(255, 255, 255));
+        EXPECT_EQ(edge, 0) << other;
+    }
 }
 
 }  // namespace
