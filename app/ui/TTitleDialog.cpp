@@ -20,7 +20,8 @@ TTitleDialog::TTitleDialog(TWindowHost& host, QWidget* parent)
     : TDataDialog(host, QStringLiteral("Project Title"), parent), title_(new QLineEdit(this)), note_(new QLabel(this))
 {
     title_->setObjectName(QStringLiteral("Title"));
-    title_->setMinimumWidth(title_->fontMetrics().averageCharWidth() * kFieldCharacters);
+    // A font's average character is narrower than the letters of a text: "n" is nearer.
+    title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance(QString(kFieldCharacters, QLatin1Char('n'))));
     note_->setObjectName(QStringLiteral("TitleNote"));
     note_->setWordWrap(true);
     // Room for the longer note from the start, so the window never clips it.

@@ -13,11 +13,12 @@ namespace orvane {
 // which has no scroll bars to reach a window beyond it.
 class TWindowPlacement {
 public:
-    // The tiles of windows with these smallest sizes in an area of `area`: a
-    // grid of about square cells in rows, each window the size of its cell or
-    // its own smallest size where that is larger, then moved back inside the
-    // area where it would stick out (overlapping a neighbour rather). A
-    // window larger than the whole area is cut to it.
+    // The tiles of windows with these smallest sizes in an area of `area`,
+    // in rows: of the arrangements, the one where windows stick out of their
+    // cells the least (the squarest among equals), each row and each window
+    // in a row given the room it needs first and an equal share of the rest.
+    // A window still larger than its cell is moved back inside the area,
+    // overlapping a neighbour rather; one larger than the area is cut to it.
     static QList<QRect> tiles(const QSize& area, const QList<QSize>& minimums);
     // The window's geometry made to fit the area: no larger than the area,
     // nor smaller than its smallest size where the area allows, moved in

@@ -1,6 +1,8 @@
 // Makes the pictures of a run's outcome for the documentation: the results
 // summary after runs of two examples (one converged with two sets, one
-// stopped by the soil package) and the window of the findings before a run.
+// stopped by the soil package) and of a soft wall whose deflections lie
+// beyond its p-y curves, the window of the findings before a run, the title
+// window with a title longer than the data file keeps, and tiled windows.
 // Run under an X server: xvfb-run -a orvane_run_screenshots FOLDER
 
 #include "model/TRunCommand.hpp"
@@ -12,6 +14,7 @@
 
 #include "../screenshot_support.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -87,6 +90,33 @@ int main(int argc, char** argv)
     dialog.show();
     settle();
     ok = save(dialog.grab(), folder, "run-warnings.png") && ok;
+    window.project().setModified(false);
+
+    // A soft wall on user p-y curves that reach 4 in: 192.3 in at the top.
+    window.openFile(copyExample(work.path(), "cantilever-user-py.ov5d"), TLayout::Current, false);
+    window.project().tables().PileSect.cell(3, 0).setReal(4.5e7);
+    window.project().data().MaxDeflection = 1000;
+    window.project().setModified(true);
+    ok = runAndGrab(window, folder, "results-summary-extrapolated.png") && ok;
+
+    window.windows().discardAll();
+    window.project().data().Title = std::string("Cantilever sheet-pile wall on user p-y curves, soft section, ") +
+                                    "checked for the deflection at the top against the curves' last point";
+    window.showDialog(TDialogKind::Title);
+    settle();
+    ok = save(window.grab(), folder, "title-long.png") && ok;
+
+    window.windows().discardAll();
+    window.setGeometry(0, 0, 1280, 880);
+    window.showDialog(TDialogKind::Title);
+    window.showDialog(TDialogKind::WallProperties);
+    window.showDialog(TDialogKind::WallConfiguration);
+    window.showTable(window.project().tables().PileSect, false);
+    window.showTable(window.project().tables().NewSoil, false);
+    settle();
+    window.findChild<QAction*>(QStringLiteral("Tile"))->trigger();
+    settle();
+    ok = save(window.grab(), folder, "tiled-windows.png") && ok;
     window.project().setModified(false);
     return ok ? 0 : 1;
 }

@@ -62,7 +62,11 @@ TEST_F(WindowHandlingTest, TileLaysTheWindowsSideBySideAndCloseAllClosesThem)
     const QRect area = window_->mdiArea()->viewport()->rect();
     for (qsizetype i = 0; i < subs.size(); ++i) {
         EXPECT_TRUE(area.contains(subs[i]->geometry().topLeft())) << i;
-        for (qsizetype j = i + 1; j < subs.size(); ++j) EXPECT_FALSE(subs[i]->geometry().intersects(subs[j]->geometry()));
+        for (qsizetype j = i + 1; j < subs.size(); ++j)
+            EXPECT_FALSE(subs[i]->geometry().intersects(subs[j]->geometry()))
+                << i << " and " << j << " at " << subs[i]->x() << "," << subs[i]->y() << " " << subs[i]->width() << "x"
+                << subs[i]->height() << " and " << subs[j]->x() << "," << subs[j]->y() << " " << subs[j]->width() << "x"
+                << subs[j]->height() << " in " << area.width() << "x" << area.height();
     }
     trigger("CloseAll");
     EXPECT_TRUE(window_->windows().contents().isEmpty());
