@@ -1,5 +1,6 @@
 #include "views/T3DDeformedShapeDialog.hpp"
 
+#include "model/TExpression.hpp"
 #include "model/TRealFormat.hpp"
 #include "views/T3DCamera.hpp"
 #include "views/T3DSceneBuilder.hpp"
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace orvane {
 
@@ -60,7 +63,6 @@ T3DDeformedShapeDialog::T3DDeformedShapeDialog(T3DDisplay& display, QWidget* par
         display_.undeformed = on;
         emit changed();
     });
-    connect(factor_, &QLineEdit::textEdited, this, &T3DDeformedShapeDialog::typed);
     connect(factor_, &QLineEdit::editingFinished, this, &T3DDeformedShapeDialog::finished);
     connect(up_, &QToolButton::clicked, this, [this] { step(true); });
     connect(down_, &QToolButton::clicked, this, [this] { step(false); });
@@ -87,23 +89,31 @@ void T3DDeformedShapeDialog::step(bool up)
     emit changed();
 }
 
-// A number takes effect as it is typed; anything else waits for the end of
-// the entry, where it is refused.
-void T3DDeformedShapeDialog::typed(const QString& text)
-{
-    if (const auto value = TRealFormat::parse(text.trimmed().toStdString())) {
-        display_.factor = *value;
-        emit changed();
-    }
-}
-
+// The entry takes effect on Enter or when the field is left, not at every
+// key (a half-typed "20" would redraw the wall at 2 first), and is an
+// expression like every number field's ("2*50").
 void T3DDeformedShapeDialog::finished()
 {
     const QString text = factor_->text().trimmed();
-    if (TRealFormat::parse(text.toStdString())) return;
+    QString problem;
+    double value = 0;
+    try {
+        value = TExpression::evaluate(text.toStdString());
+        if (!std::isfinite(value)) problem = QStringLiteral("'%1' is not a finite number").arg(text);
+    } catch (const std::exception& e) {
+        problem = QString::fromStdString(e.what());
+    }
+    if (problem.isEmpty()) {
+        factor_->setText(factorText(value));
+        if (value != display_.factor) {
+            display_.factor = value;
+            emit changed();
+        }
+        return;
+    }
     // Shown once; the field keeps the focus to be put right.
     factor_->blockSignals(true);
-    QMessageBox::information(this, windowTitle(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    QMessageBox::information(this, windowTitle(), problem);
     factor_->blockSignals(false);
     factor_->setFocus();
     factor_->selectAll();

@@ -29,7 +29,6 @@ signals:
 
 private:
     void updateEnabled();
-    void typed(const QString& text);
     void finished();
 
     T3DDisplay& display_;

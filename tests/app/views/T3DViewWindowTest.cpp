@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -200,12 +201,15 @@ TEST_F(View3DWindow, DeformedShapeDialogEnablesStepsAndRebuilds)
     down->click();
     down->click();
     EXPECT_EQ(factor->text(), QStringLiteral("0.9"));
-    // Typing a number takes effect at once; the top of the wall moves with it.
+    // Typing takes effect on Enter, not at every key, and takes an
+    // expression; the top of the wall moves with it.
     factor->setFocus();
     factor->selectAll();
-    factor->insert(QStringLiteral("8"));
-    emit factor->textEdited(factor->text());
+    QTest::keyClicks(factor, QStringLiteral("2*4"));
+    EXPECT_EQ(view.display().factor, 0.9);
+    QTest::keyClick(factor, Qt::Key_Return);
     EXPECT_EQ(view.display().factor, 8);
+    EXPECT_EQ(factor->text(), QStringLiteral("8"));
     const auto scaled = view.scene().solidsOf(T3DRole::WallDeformed);
     const double u0 = (scaled[0].corners[0].x + scaled[0].corners[1].x) / 2;
     const double u1 = (bricks[0].corners[0].x + bricks[0].corners[1].x) / 2;
