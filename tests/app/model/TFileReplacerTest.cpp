@@ -12,6 +12,7 @@
 
 #include <set>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -143,17 +144,24 @@ TEST(TFileReplacer, WhatIsNeitherAFileNorALinkIsRefused)
     const fs::path dir = folder.path() / "dir.png", fifo = folder.path() / "fifo.png";
     fs::create_directories(dir);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::pair<fs::path, std::string> cases[] = {
+    std::vector<std::pair<fs::path, std::string>> cases = {
         {dir, "Is a directory"},
         {fifo, "Not a regular file but a FIFO"},
         {folder.path() / "missing" / "x.png", "No such file or directory"},
         {folder.path() / "dir.png" / "", "Is a directory"},
     };
+    std::set<std::string> names = {"dir.png", "fifo.png"};
+    // A device (the null device's numbers) only where this user may make one.
+    const fs::path device = folder.path() / "device.png";
+    if (::mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+        cases.push_back({device, "Not a regular file but a device"});
+        names.insert("device.png");
+    }
     for (const auto& [path, reason] : cases)
         EXPECT_EQ(failureOf(path, "picture"), "Cannot write the picture \"" + path.string() + "\": " + reason);
     EXPECT_TRUE(fs::is_empty(dir));
     EXPECT_TRUE(fs::is_fifo(fifo));
-    EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"dir.png", "fifo.png"}));
+    EXPECT_EQ(namesIn(folder.path()), names);
 }
 
 TEST(TFileReplacer, TemporariesOfDeadWritersOfTheTargetAreRemovedOthersKept)
