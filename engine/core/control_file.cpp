@@ -69,6 +69,10 @@ std::optional<ControlFile> readControlFile(const std::filesystem::path& workDir)
         std::filesystem::path fp(p);
         *paths[k] = fp.is_absolute() ? fp : workDir / fp;
     }
+    // The job reads the first and writes the other three: no two may be one.
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (paths[i]->lexically_normal() == paths[j]->lexically_normal()) return std::nullopt;
     return cf;
 }
 

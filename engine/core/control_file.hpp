@@ -19,7 +19,8 @@ struct ControlFile {
 std::optional<std::filesystem::path> findControlFile(const std::filesystem::path& workDir);
 
 // Reads it; nullopt when it is missing, has more or fewer than eight lines,
-// a CR inside a line, no integer on its fourth line or an empty path.
+// a CR inside a line, no integer on its fourth line, an empty path or two
+// paths that name one file.
 // Relative paths are taken from `workDir`; paths are used whole, trailing
 // blanks dropped.
 std::optional<ControlFile> readControlFile(const std::filesystem::path& workDir);

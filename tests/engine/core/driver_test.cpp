@@ -168,6 +168,9 @@ TEST(Driver, AControlFileWithASplitPathAnalysesNothing)
         {"a path split at CR", head + withCr},
         {"a ninth line", head + whole + "\n"},
         {"no integer on the fourth line", "2015.5.8\n\n, \nx\n" + whole},
+        {"the data file named as the report", head + planted.string() + "\n" + planted.string() + "\n" +
+                                                  (job.dir() / "wall.ov5p").string() + "\n" +
+                                                  (job.dir() / "wall.ov5r").string() + "\n"},
     };
     for (const auto& [name, control] : cases) {
         std::ofstream(job.dir() / "names.dat", std::ios::binary) << crlf(control);
