@@ -689,6 +689,7 @@ void TMainWindow::markResultsEarlier()
     watchResults_ = false;
     resultsEarlier_ = true;
     for (std::string_view id : TMainGraphs::kIds) windows_->discard(graphKey(id));
+    windows_->discard(QStringLiteral("view3d"));  // it may draw the deformed shape of those results
     if (auto* summary = qobject_cast<TRunSummaryWindow*>(windows_->find(kRunSummaryKey))) summary->markEarlier();
     applyCommandStates();
 }
@@ -848,7 +849,9 @@ QWidget* TMainWindow::show3DView()
 {
     const QString key = QStringLiteral("view3d");
     const bool open = windows_->find(key) != nullptr;
-    QWidget* content = windows_->show(key, [this] { return new T3DView(project_, graphs_.pltDef); }, false);
+    // The deformed shape of an earlier run's results is not drawn on the data the project holds now.
+    const TGraphPlot& deflection = resultsEarlier_ ? noResults_ : graphs_.pltDef;
+    QWidget* content = windows_->show(key, [this, &deflection] { return new T3DView(project_, deflection); }, false);
     if (auto* view = qobject_cast<T3DView*>(content); view && !open) view->attach(*this);
     return content;
 }

@@ -183,6 +183,7 @@ private:
     // read, and the first change of the data makes them the earlier run's.
     bool watchResults_ = false;
     bool resultsEarlier_ = false;
+    TGraphPlot noResults_;  // what the 3-D View deforms the wall by while the results are earlier
     TMainGraphs graphs_;
     TGraphWindowFactory graphWindowFactory_;
     TExportPlotsHandler exportPlotsHandler_;

@@ -72,6 +72,12 @@ TEST_F(RunWarningsTest, ResultsOfEarlierDataAreNotShownAsTheProjects)
     ASSERT_NE(summary, nullptr);
     EXPECT_EQ(summary->windowTitle(), QStringLiteral("Results Summary"));
     ASSERT_TRUE(action("CompMom")->isEnabled());
+    auto deformedShape = [this] {
+        QWidget* view = window_->show3DView();
+        auto* a = view ? view->findChild<QAction*>(QStringLiteral("Deformed Shape")) : nullptr;
+        return a && a->isEnabled();
+    };
+    ASSERT_TRUE(deformedShape());
 
     window_->project().tables().PileSect.cell(3, 0).setReal(0);
     window_->project().setModified(true);
@@ -81,6 +87,8 @@ TEST_F(RunWarningsTest, ResultsOfEarlierDataAreNotShownAsTheProjects)
     takeMessages();
     EXPECT_EQ(window_->windows().find(TMainWindow::graphKey("pltMom")), nullptr);
     EXPECT_FALSE(action("CompMom")->isEnabled());
+    EXPECT_EQ(window_->windows().find(QStringLiteral("view3d")), nullptr);
+    EXPECT_FALSE(deformedShape());
     summary = window_->windows().find(QStringLiteral("runsummary"));
     ASSERT_NE(summary, nullptr);
     EXPECT_EQ(summary->windowTitle(), QStringLiteral("Results Summary (earlier run)"));
@@ -94,6 +102,7 @@ TEST_F(RunWarningsTest, ResultsOfEarlierDataAreNotShownAsTheProjects)
     trigger("Run");
     takeMessages();
     EXPECT_TRUE(action("CompMom")->isEnabled());
+    EXPECT_TRUE(deformedShape());
     summary = window_->windows().find(QStringLiteral("runsummary"));
     ASSERT_NE(summary, nullptr);
     EXPECT_EQ(summary->windowTitle(), QStringLiteral("Results Summary"));
