@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "messages.hpp"
+#include "model/TInputFile.hpp"
 #include "model/TLayout.hpp"
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
@@ -22,13 +23,16 @@ namespace {
 // a staged project's stage files are made there. Beside the old file they
 // would be a desktop session's, in a folder that may be read-only and that
 // another conversion of the file may be using.
+// Read through one open of a regular file, and only as much of it as a
+// project can hold: a file of zeros after the project is not copied whole.
 std::optional<std::string> copyToRead(const fs::path& from, const fs::path& copy)
 {
-    std::optional<std::string> reason = TProjectFiles::cannotOpen(from);
-    std::error_code error;
-    if (!reason && !fs::copy_file(from, copy, error)) reason = error.message();
-    if (!reason) return std::nullopt;
-    return "Cannot open file \"" + from.string() + "\": " + *reason;
+    try {
+        TTextFile::write(copy, TInputFile::readText(from), TTextFile::Target::RunFolder);
+    } catch (const std::exception& e) {
+        return std::string(e.what());
+    }
+    return std::nullopt;
 }
 
 // The new file only: a staged project's stage files stay in the private folder.

@@ -2,6 +2,7 @@
 
 #include "model/EReadError.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -70,6 +71,21 @@ size_t TInputFile::read(char* buffer, size_t size)
         if (n >= 0) return static_cast<size_t>(n);
         if (errno != EINTR) throw EReadError("Cannot read file \"" + path_.string() + "\": " + std::strerror(errno));
     }
+}
+
+std::string TInputFile::readText(const std::filesystem::path& path, size_t limit)
+{
+    TInputFile file(path);
+    std::string text;
+    char chunk[65536];
+    while (text.size() <= limit) {
+        const size_t got = file.read(chunk, std::min(sizeof chunk, limit + 1 - text.size()));
+        if (got == 0) return text;
+        text.append(chunk, got);
+    }
+    const size_t lastEnd = text.rfind('\n', limit - 1);
+    text.resize(lastEnd == std::string::npos ? 0 : lastEnd + 1);
+    return text;
 }
 
 }  // namespace orvane

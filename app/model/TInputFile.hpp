@@ -33,6 +33,11 @@ public:
     // EReadError with the system's reason when reading fails.
     size_t read(char* buffer, size_t size);
 
+    // The file's text, whole when it is at most `limit` bytes long; of a
+    // longer one, the lines that end within its first `limit` bytes, since
+    // nothing of a project lies beyond. Throws EReadError.
+    static std::string readText(const std::filesystem::path& path, size_t limit = kLargestDataFile);
+
     const std::filesystem::path& path() const { return path_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "FileText.hpp"
 #include "TestFolder.hpp"
 #include "model/EReadError.hpp"
+#include "model/TInputFile.hpp"
 #include "model/TWordContainer.hpp"
 #include "model/TWordReader.hpp"
 
@@ -121,6 +122,20 @@ TEST(TWordReader, OnlyARegularFileIsRead)
     };
     for (const auto& [path, reason] : cases)
         EXPECT_EQ(openError(path), "Cannot open file \"" + path.string() + "\": " + reason);
+}
+
+// A file's text as far as a project can reach: whole up to the limit, of a
+// longer file the lines that end within it (a copy for the conversion holds
+// no more).
+TEST(TInputFile, ReadTextKeepsTheWholeLinesWithinTheLimit)
+{
+    TestFolder folder;
+    const auto path = folder.path() / "wall.ov5d";
+    writeFileText(path, "ab\ncd\nef");
+    const std::pair<size_t, std::string> cases[] = {{8, "ab\ncd\nef"}, {100, "ab\ncd\nef"}, {7, "ab\ncd\n"},
+                                                     {6, "ab\ncd\n"}, {5, "ab\n"}, {2, ""}};
+    for (const auto& [limit, text] : cases) EXPECT_EQ(TInputFile::readText(path, limit), text) << limit;
+    EXPECT_THROW(TInputFile::readText("/dev/zero", 100), EReadError);
 }
 
 // A line longer than any line of a data file stops the reading there, before
