@@ -14,6 +14,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <algorithm>
 #include <QPushButton>
 
 namespace orvane {
@@ -25,12 +27,27 @@ TSideView::TSideView(const TProject& project, QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setFont(TSideViewPainter::font());
     label_ = new QLabel(QStringLiteral("Wall Profile"), this);
-    label_->move(352, 8);
     label_->adjustSize();
     printButton_ = new QPushButton(QStringLiteral("Print"), this);
     printButton_->setObjectName(QStringLiteral("Print"));
-    printButton_->setGeometry(440, 336, 57, 25);
+    printButton_->resize(kButtonWidth, kButtonHeight);
     connect(printButton_, &QPushButton::clicked, this, &TSideView::print);
+    placeControls();
+}
+
+// The label and the button sit in a strip below the drawing, which never
+// reaches under them, the label at the left, the button at the right.
+void TSideView::placeControls()
+{
+    const int strip = height() - kControlStrip;
+    printButton_->move(std::max(0, width() - kButtonWidth - kControlGap), strip + (kControlStrip - kButtonHeight) / 2);
+    label_->move(kControlGap, strip + (kControlStrip - label_->height()) / 2);
+}
+
+void TSideView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeControls();
 }
 
 TSideView::~TSideView() = default;
@@ -39,7 +56,7 @@ TSideViewSurface TSideView::surface() const
 {
     TSideViewSurface s;
     s.width = width();
-    s.height = height();
+    s.height = std::max(0, height() - kControlStrip);
     s.lineHeight = fontMetrics().height();
     return s;
 }

@@ -43,8 +43,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr int kButtonWidth = 57, kButtonHeight = 25, kControlGap = 8;
+    static constexpr int kControlStrip = kButtonHeight + 2 * 6;
+    void placeControls();
+
     void print();
 
     const TProject& project_;

@@ -31,19 +31,22 @@ int earthPressureCode(const TProgramData& d)
 
 int pyCode(const TProgramData& d) { return d.GeneratePYCurves ? 2 : (d.UseExternalPY ? 1 : 0); }
 
-std::string layerValues(int type, const TGridTable* p)
+// A layer's values with their units, as its table's columns give them.
+std::string layerValues(int type, const TGridTable* p, int units)
 {
     if (!p || p->rowCount() < 2) return {};
     auto v = [p](int column) { return column < p->columnCount() ? general(p->cell(column, 1).asReal()) : std::string("0"); };
-    const std::string gamma = "; gamma= " + v(0);
+    const auto unit = [units](const char* label) { return " " + TUnits::columnText(label, units); };
+    const std::string gamma = "; gamma= " + v(0) + unit("F/L2^3");
+    const std::string degrees = "\u00b0";
     switch (soil::soilType(type)) {
     case soil::SoilType::SoftClay:
     case soil::SoilType::StiffClayBelowWater:
-    case soil::SoilType::StiffClayAboveWater: return "c= " + v(1) + gamma;
-    case soil::SoilType::Sand: return "\u00f8= " + v(1) + gamma;
-    case soil::SoilType::Silt: return "\u00f8= " + v(1) + "; c= " + v(2) + gamma;
+    case soil::SoilType::StiffClayAboveWater: return "c= " + v(1) + unit("F/L2^2") + gamma;
+    case soil::SoilType::Sand: return "\u00f8= " + v(1) + degrees + gamma;
+    case soil::SoilType::Silt: return "\u00f8= " + v(1) + degrees + "; c= " + v(2) + unit("F/L2^2") + gamma;
     case soil::SoilType::StrongRock:
-    case soil::SoilType::WeakRock: return "compressive strength= " + v(1) + gamma;
+    case soil::SoilType::WeakRock: return "compressive strength= " + v(1) + unit("F/L^2") + gamma;
     }
     return {};
 }
@@ -368,7 +371,7 @@ void TSideViewGeometry::readLayers(const TProject& project)
         layer.bottom = bottom + y0_;
         layer.across = layer.bottom >= excavationY();
         layer.name = soilName(layer.type);
-        layer.values = layerValues(layer.type, soil.cell(2, row).subTable());
+        layer.values = layerValues(layer.type, soil.cell(2, row).subTable(), units_);
         layers_.push_back(layer);
         top = bottom;
     }
@@ -468,9 +471,12 @@ std::string TSideViewGeometry::depthCaption(const TSideViewSurface& surface, dou
 {
     const std::optional<double> depth = depthAt(surface, pixelY);
     if (!depth) return {};
+    // The view's own units are the wall's base length (in, m); the readout
+    // gives the depth as the tables do, in ft or m, with its unit.
+    const double shown = *depth / (units_ == TUnits::kEnglish ? kFeet : 1.0);
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", *depth);
-    return std::string("  Depth: ") + buffer;
+    std::snprintf(buffer, sizeof buffer, "%.1f", shown);
+    return std::string("  Depth: ") + buffer + " " + TUnits::columnText("L2", units_);
 }
 
 TSideViewScene TSideViewGeometry::scene(const TSideViewSurface& surface) const

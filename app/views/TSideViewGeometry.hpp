@@ -94,7 +94,8 @@ public:
 
     // Depth under a pixel row (world y - y0), none for a zero-size range.
     std::optional<double> depthAt(const TSideViewSurface& surface, double pixelY) const;
-    // "  Depth: " and the depth with one decimal, empty when none.
+    // "  Depth: ", the depth in ft or m with one decimal and its unit, empty
+    // when none.
     std::string depthCaption(const TSideViewSurface& surface, double pixelY) const;
 
     TSideViewScene scene(const TSideViewSurface& surface) const;

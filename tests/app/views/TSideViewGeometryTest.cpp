@@ -9,6 +9,7 @@
 #include "views/TSideViewGeometry.hpp"
 
 #include "model/TProject.hpp"
+#include "model/TUnits.hpp"
 
 #include <gtest/gtest.h>
 
@@ -113,13 +114,13 @@ TEST_F(SideViewGeometry, LayersAboveExcavationCloseOnRetainedSideOnly)
     const auto texts = s.textsOf(TSceneRole::Text);
     ASSERT_GE(texts.size(), 6u);
     EXPECT_EQ(texts[0].text, "Sand");
-    EXPECT_EQ(texts[1].text, "\u00f8= 32; gamma= 0.0694");
+    EXPECT_EQ(texts[1].text, "\u00f8= 32\u00b0; gamma= 0.0694 lbs/ft^3");
     EXPECT_EQ(texts[0].y, py(48) + 1);
     EXPECT_EQ(texts[2].text, "Soft clay");
-    EXPECT_EQ(texts[3].text, "c= 5.5; gamma= 0.07");
+    EXPECT_EQ(texts[3].text, "c= 5.5 lbs/ft^2; gamma= 0.07 lbs/ft^3");
     EXPECT_EQ(texts[2].y, py(168) + 1);
     EXPECT_EQ(texts[4].text, "Rock");
-    EXPECT_EQ(texts[5].text, "compressive strength= 1000; gamma= 0.08");
+    EXPECT_EQ(texts[5].text, "compressive strength= 1000 lbs/in^2; gamma= 0.08 lbs/ft^3");
 }
 
 TEST_F(SideViewGeometry, LevelBackfillHatchedSlopeDrawnAsLine)
@@ -231,8 +232,11 @@ TEST_F(SideViewGeometry, DepthUnderPointer)
     TSideViewSurface s;
     s.width = kW;
     s.height = kH;
-    // Row 288: y = 288 x 554.4 / 700 = 228.096, depth 180.096.
-    EXPECT_EQ(TSideViewGeometry(project).depthCaption(s, 288), "  Depth: 180.1");
+    // Row 288: y = 288 x 554.4 / 700 = 228.096, depth 180.096 in, shown in
+    // feet as the tables give depths.
+    EXPECT_EQ(TSideViewGeometry(project).depthCaption(s, 288), "  Depth: 15.0 ft");
+    project.data().Units = TUnits::kSI;
+    EXPECT_EQ(TSideViewGeometry(project).depthCaption(s, 288), "  Depth: 180.1 m");
 }
 
 TEST_F(SideViewGeometry, PrintedPageMapping)

@@ -59,11 +59,25 @@ TEST(SideViewWindow, LabelButtonAndCaptionWithDepthUnderPointer)
     EXPECT_EQ(view.windowTitle(), "Side View");
     auto* print = view.findChild<QPushButton*>("Print");
     ASSERT_NE(print, nullptr);
-    EXPECT_EQ(print->geometry(), QRect(440, 336, 57, 25));
-    bool labelled = false;
+    EXPECT_EQ(print->size(), QSize(57, 25));
+    QLabel* wallProfile = nullptr;
     for (QLabel* label : view.findChildren<QLabel*>())
-        labelled |= label->text() == "Wall Profile" && label->pos() == QPoint(352, 8);
-    EXPECT_TRUE(labelled);
+        if (label->text() == "Wall Profile") wallProfile = label;
+    ASSERT_NE(wallProfile, nullptr);
+    // Label and button below the drawing, apart, inside the window, at
+    // every size; the drawing's own captions are then clear of them.
+    view.show();
+    for (const QSize size : {QSize(1000, 700), QSize(640, 480), QSize(420, 300)}) {
+        view.resize(size);
+        QCoreApplication::processEvents();
+        const int drawingBottom = view.surface().height;
+        EXPECT_GE(print->geometry().top(), drawingBottom) << size.width();
+        EXPECT_GE(wallProfile->geometry().top(), drawingBottom) << size.width();
+        EXPECT_FALSE(print->geometry().intersects(wallProfile->geometry())) << size.width();
+        EXPECT_TRUE(view.rect().contains(print->geometry())) << size.width();
+        EXPECT_TRUE(view.rect().contains(wallProfile->geometry())) << size.width();
+    }
+    view.resize(1000, 700);
 
     const TSideViewGeometry g(project);
     const TSideViewSurface s = view.surface();
