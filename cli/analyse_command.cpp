@@ -122,7 +122,8 @@ std::vector<TRunWarning> findingsOf(TProject& project, const fs::path& data)
     if (project.data().StageCount <= 1) return TRunWarnings::of(project);
     const TTempFolder folder;
     const fs::path copy = folder.path() / data.filename();
-    fs::copy_file(data, copy);
+    // As far as a project can reach, through one open of a regular file.
+    TTextFile::write(copy, TInputFile::readText(data), TTextFile::Target::RunFolder);
     TStageFiles::split(copy, project.data().StageCount, TTextFile::Target::RunFolder);
     const std::string name = project.data().FileName;
     project.data().FileName = copy.string();
