@@ -244,6 +244,26 @@ TEST_F(RecoveryTest, ALongTitleIsEditedCharacterByCharacterAndSavedToTheLimit)
     EXPECT_EQ(note->text(), QStringLiteral("The data file keeps the first 80 characters of the title."));
 }
 
+// A data file named with an upper-case extension is the project's own file:
+// Save and Run write it in place, without asking for a name.
+TEST_F(RecoveryTest, ADataFileWithAnUpperCaseExtensionIsSavedAndRunInPlace)
+{
+    const QString path = file(QStringLiteral("WALL.OV5D"));
+    ASSERT_TRUE(QFile::copy(example(QStringLiteral("anchored-tieback.ov5d")), path));
+    window_->openFile(path, TLayout::Current, false);
+    ASSERT_TRUE(takeMessages().isEmpty());
+    window_->project().data().Title = "Changed";
+    window_->project().setModified(true);
+    trigger("Save");
+    EXPECT_TRUE(fileRequests().isEmpty());
+    EXPECT_TRUE(bytesOf(path).startsWith("Changed\r\n"));
+    EXPECT_FALSE(window_->project().isModified());
+    trigger("Run");
+    EXPECT_TRUE(fileRequests().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(file(QStringLiteral("WALL.ov5o"))));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("ORVANE 2015.5.8 - WALL.OV5D"));
+}
+
 // Ctrl+S on a read-only data file in a writable folder leaves it as it is,
 // says so and offers Save As.
 TEST_F(RecoveryTest, AReadOnlyDataFileIsNotSavedOverAndSaveAsIsOffered)
