@@ -12,8 +12,11 @@ namespace {
 
 std::string withLineEnds(const std::vector<std::string>& lines, size_t from, size_t to)
 {
+    size_t size = 0;
+    for (size_t i = from; i < to; ++i) size += lines[i].size() + 2;
     std::string text;
-    for (size_t i = from; i < to; ++i) text += lines[i] + "\r\n";
+    text.reserve(size);
+    for (size_t i = from; i < to; ++i) text.append(lines[i]).append("\r\n");
     return text;
 }
 

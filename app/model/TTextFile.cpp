@@ -5,6 +5,7 @@
 #include "model/TFileReplacer.hpp"
 #include "model/TInputFile.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -40,16 +41,9 @@ bool writeAll(int fd, const std::string& text)
 
 std::vector<std::string> TTextFile::readLines(const std::filesystem::path& path)
 {
-    TInputFile file(path);
-    std::string text;
-    char chunk[65536];
-    for (size_t got; (got = file.read(chunk, sizeof chunk)) > 0;) {
-        if (text.size() + got > TInputFile::kLargestDataFile)
-            throw EReadError("Cannot read file \"" + path.string() + "\": it is longer than " +
-                             std::to_string(TInputFile::kLargestDataFile) + " bytes, which no file of a project is");
-        text.append(chunk, got);
-    }
+    const std::string text = TInputFile::readText(path);
     std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     for (size_t at = 0; at < text.size();) {
         size_t end = text.find('\n', at);
         if (end == std::string::npos) end = text.size();

@@ -9,8 +9,10 @@ namespace orvane {
 // Whole-file text input and output of the project files.
 class TTextFile {
 public:
-    // Lines without their LF or CR LF ends; EReadError when the file cannot
-    // be opened.
+    // Lines without their LF or CR LF ends, of a regular file only (see
+    // TInputFile): of a file longer than any of a project, the lines within
+    // its first TInputFile::kLargestDataFile bytes. EReadError when the file
+    // cannot be opened or read.
     static std::vector<std::string> readLines(const std::filesystem::path& path);
 
     // UserFile: written through TFileReplacer, so a failed write or a crash
