@@ -1,4 +1,6 @@
+#include "model/EReadError.hpp"
 #include "model/EWriteError.hpp"
+#include "model/TInputFile.hpp"
 #include "model/TProject.hpp"
 #include "model/TProjectFiles.hpp"
 #include "model/TTextFile.hpp"
@@ -10,12 +12,33 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace orvane {
 namespace {
 
 size_t filesIn(const std::filesystem::path& folder)
 {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+// A staged data file is split into its stage files from its lines: of a file
+// longer than any project's, only the lines within the limit are read, and
+// only a regular file is.
+TEST(TTextFile, ReadLinesReadsAsFarAsAProjectCanReach)
+{
+    TestFolder folder;
+    const auto path = folder.path() / "long.ov5d";
+    const std::string line = "0 0 0 0 0 0 0 0";
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (size_t written = 0; written < TInputFile::kLargestDataFile + 4096; written += line.size() + 2)
+            file << line << "\r\n";
+    }
+    const std::vector<std::string> lines = TTextFile::readLines(path);
+    EXPECT_EQ(lines.size(), TInputFile::kLargestDataFile / (line.size() + 2));
+    EXPECT_EQ(lines.back(), line);
+    EXPECT_THROW(TTextFile::readLines("/dev/zero"), EReadError);
 }
 
 TEST(TTextFile, ASaveReplacesTheFileWhole)
