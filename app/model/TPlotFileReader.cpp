@@ -25,6 +25,11 @@ constexpr double kPoundsPerKip = 1000;
 // Slots that a raised point count added still hold (0, 0).
 constexpr double kEmptySlot = 1e-7;
 
+// The results hold the stations from the top to one below the tip, the
+// fictitious station of the difference equations: the graphs end at the
+// tip, with the wall.
+int wallNodes(int rows) { return rows > 1 ? rows - 1 : rows; }
+
 void raisePointCount(TCurveList& list, int count)
 {
     if (count > list.pointCount()) list.setPointCount(count);
@@ -177,7 +182,8 @@ void TPlotFileReader::readFirstCase()
     def.setCurveCount(count(TStageFiles::kMaxStages, "analysis cases"));
     caseCount_ = std::max(caseCount_, def.curveCount());
     for (TGraphPlot* graph : {&g_.pltMom, &g_.pltShear, &g_.pltSoil}) graph->Lines.setCurveCount(def.curveCount());
-    const int nodes = count(TCapacities::kStations, "stations");
+    const int rows = count(TCapacities::kStations, "stations");
+    const int nodes = wallNodes(rows);
     for (TGraphPlot* graph : {&g_.pltDef, &g_.pltMom, &g_.pltShear, &g_.pltSoil}) graph->Lines.setPointCount(nodes);
     largestDepthCount_ = nodes;
     in_.readInteger();  // the unit code of the results block; the p-y block's decides
@@ -188,7 +194,7 @@ void TPlotFileReader::readFirstCase()
     }
     g_.pltDMS.ShowThree = true;
 
-    if (def.curveCount() >= 1) readDepthRows(0, nodes);
+    if (def.curveCount() >= 1) readDepthRows(0, rows);
 
     for (TCurveList* list : {&g_.pltDef.Lines, &g_.pltMom.Lines, &g_.pltShear.Lines, &g_.pltSoil.Lines,
                              &g_.pltDMS.Lines, &g_.pltDMS.Lines2, &g_.pltDMS.Lines3})
@@ -235,14 +241,15 @@ void TPlotFileReader::readLaterCase(int k)
     }
 
     for (TGraphPlot* graph : {&g_.pltMom, &g_.pltShear, &g_.pltSoil}) graph->Lines.setCurveCount(def.curveCount());
-    const int nodes = count(TCapacities::kStations, "stations");
+    const int rows = count(TCapacities::kStations, "stations");
+    const int nodes = wallNodes(rows);
     for (TCurveList* list : {&g_.pltDef.Lines, &g_.pltMom.Lines, &g_.pltShear.Lines, &g_.pltSoil.Lines,
                              &g_.pltDMS.Lines, &g_.pltDMS.Lines2, &g_.pltDMS.Lines3})
         raisePointCount(*list, nodes);
     largestDepthCount_ = std::max(largestDepthCount_, nodes);
     in_.readInteger();
 
-    if (def.curveCount() > 0) readDepthRows(k - 1, nodes);
+    if (def.curveCount() > 0) readDepthRows(k - 1, rows);
 
     for (TCurveList* list : {&g_.pltDef.Lines, &g_.pltMom.Lines, &g_.pltShear.Lines, &g_.pltSoil.Lines, &ld})
         list->setCurveCount(caseCount_);
@@ -281,6 +288,7 @@ void TPlotFileReader::readPYBlock()
 // inches and pounds, shown as feet and kips.
 void TPlotFileReader::readDepthRows(int curve, int count)
 {
+    const int shown = wallNodes(count);
     for (int j = 0; j < count; ++j) {
         double depth = in_.readReal();
         const double deflection = in_.readReal();
@@ -292,6 +300,7 @@ void TPlotFileReader::readDepthRows(int curve, int count)
             moment /= kPoundsPerKip;
             shear /= kPoundsPerKip;
         }
+        if (j >= shown) continue;  // the station below the tip: read past, not shown
         g_.pltDef.Lines.point(curve, j) = {deflection, depth};
         g_.pltDMS.Lines.point(curve, j) = {deflection, depth};
         g_.pltMom.Lines.point(curve, j) = {moment, depth};

@@ -196,9 +196,8 @@ private:
         const TCurveList& list = panelList(plot_, i);
         const int n = list.pointCount();
         if (n < 2) return;
-        // In three panels a list of several curves leaves out each curve's
-        // last point.
-        const int drawn = plot_.ShowThree && list.curveCount() > 1 ? n - 1 : n;
+        // Every point: the results already end at the wall's tip.
+        const int drawn = n;
         const TPixelRect& r = panel(i);
         const TPanelRange& v = range(i);
         p_.save();
@@ -500,7 +499,7 @@ int coveredPoints(const TGraphPlot& plot, const TGraphView& view, const TGraphRe
         const TCurveList& list = panelList(plot, i);
         const TPixelRect& r = rects.panels[static_cast<size_t>(i)];
         const TPanelRange& v = view.ranges[static_cast<size_t>(i)];
-        const int drawn = plot.ShowThree && list.curveCount() > 1 ? list.pointCount() - 1 : list.pointCount();
+        const int drawn = list.pointCount();
         for (int c = 0; c < list.curveCount(); ++c) {
             const TLine& flags = c < plot.Lines.curveCount() ? plot.Lines.curve(c) : list.curve(c);
             if (!flags.Active || !flags.Visible) continue;

@@ -17,12 +17,13 @@ namespace {
 const char* const kGraphics[] = {"Comppy", "CompDef", "CompMom",    "CompShear",  "CompSoil",
                                  "DefMomShear", "CompLD", "CompCombine", "ExportPlots"};
 
-// One English case of two stations, two earth-pressure points and, when
-// asked, one p-y curve of two points.
+// One English case of two stations (and the one below the tip that the
+// results end with), two earth-pressure points and, when asked, one p-y
+// curve of two points.
 std::string plotData(bool pyCurves)
 {
     return std::string("2\n0 1 1 0\n12 2 2 0\n") + (pyCurves ? "1 1\n24 2\n0 0\n1 5\n" : "1 0\n") +
-           "1 2 1\n0 1 0 0 0\n12 0.5 100 10 3\n";
+           "1 3 1\n0 1 0 0 0\n12 0.5 100 10 3\n24 0.2 50 5 2\n";
 }
 
 class TCommandStatesTest : public ::testing::Test {

@@ -1,12 +1,17 @@
 #include "model/TMainGraphs.hpp"
 #include "model/TPlotFileReader.hpp"
+#include "model/TDataFileReader.hpp"
+#include "model/TLayout.hpp"
 #include "model/TProject.hpp"
+#include "model/TUnits.hpp"
 
 #include "FileText.hpp"
 #include "TestFolder.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -64,7 +69,8 @@ TEST_F(TPlotFileReaderTest, NoDepthResultsStillGiveOneCurvePerGraph)
     EXPECT_EQ(graphs.pltSoil.units(), 2);
 }
 
-// One English case: depths in inches become feet, moments and shears kips.
+// One English case: depths in inches become feet, moments and shears kips;
+// its last row is the station below the tip, which the graphs leave out.
 const char* const kOneCase = "2\n"
                              "0 100 90 10\n"
                              "120 200 150 50\n"
@@ -76,10 +82,11 @@ const char* const kOneCase = "2\n"
                              "0 0\n"
                              "0.5 300\n"
                              "1 350\n"
-                             "1 3 1\n"
+                             "1 4 1\n"
                              "0 0.5 0 0 0\n"
                              "12 0.25 -2000 500 10\n"
-                             "24 0.1 -1000 -1500 20\n";
+                             "24 0.1 -1000 -1500 20\n"
+                             "36 -0.05 0 800 -30\n";
 
 TEST_F(TPlotFileReaderTest, OneEnglishCase)
 {
@@ -112,6 +119,33 @@ TEST_F(TPlotFileReaderTest, OneEnglishCase)
     EXPECT_EQ(graphs.pltPY.units(), 1);
 }
 
+TEST_F(TPlotFileReaderTest, TheResultsEndAtTheWallsTipWithoutTheStationBelowIt)
+{
+    // Every example's plot data: the depth graphs and the three panels end
+    // at the tip (increments x increment length), while the file goes one
+    // station further.
+    const std::filesystem::path golden = std::filesystem::path(ORVANE_SOURCE_DIR) / "tests/engine/golden/expected";
+    for (const char* name : {"sand-anchored-generated-py", "si-sand-cantilever", "three-stage", "short-long-term"}) {
+        TProject example;
+        ASSERT_FALSE(TDataFileReader::readProject(example, std::filesystem::path(ORVANE_SOURCE_DIR) / "examples" /
+                                                               (std::string(name) + ".ov5d"),
+                                                  TLayout::Current));
+        TMainGraphs results;
+        ASSERT_TRUE(TPlotFileReader::read(results, example, golden / name / "wall.ov5p")) << name;
+        const TProgramData& d = example.data();
+        const double tip = d.Increments * d.IncrementLength / (d.Units == TUnits::kEnglish ? 12.0 : 1.0);
+        for (const TCurveList* list : {&results.pltDef.Lines, &results.pltMom.Lines, &results.pltShear.Lines,
+                                       &results.pltSoil.Lines, &results.pltDMS.Lines, &results.pltDMS.Lines2,
+                                       &results.pltDMS.Lines3})
+            for (const TLine& curve : *list) {
+                ASSERT_FALSE(curve.Points.empty()) << name;
+                double deepest = 0;
+                for (const TFloatPoint& p : curve.Points) deepest = std::max(deepest, p.Y);
+                EXPECT_NEAR(deepest, tip, 1e-6 * tip) << name;
+            }
+    }
+}
+
 TEST_F(TPlotFileReaderTest, ShorterPYCurvesRepeatTheirLastPoint)
 {
     ASSERT_TRUE(read(kOneCase));
@@ -125,8 +159,8 @@ TEST_F(TPlotFileReaderTest, ShorterPYCurvesRepeatTheirLastPoint)
 TEST_F(TPlotFileReaderTest, LongTermPairNamesShortAndLongTerm)
 {
     project.data().SetMarker = 9;
-    ASSERT_TRUE(read("0\n1 0\n2 2 1\n0 1 0 0 0\n12 2 1000 2000 3\n"
-                     "0\n1 0\n2 2 1\n0 3 0 0 0\n12 4 3000 4000 5\n"));
+    ASSERT_TRUE(read("0\n1 0\n2 3 1\n0 1 0 0 0\n12 2 1000 2000 3\n24 9 9 9 9\n"
+                     "0\n1 0\n2 3 1\n0 3 0 0 0\n12 4 3000 4000 5\n24 9 9 9 9\n"));
     for (const TCurveList* list : {&graphs.pltDef.Lines, &graphs.pltMom.Lines, &graphs.pltShear.Lines,
                                    &graphs.pltSoil.Lines, &graphs.pltDMS.Lines}) {
         ASSERT_EQ(list->curveCount(), 2);
@@ -141,16 +175,17 @@ TEST_F(TPlotFileReaderTest, LongTermPairNamesShortAndLongTerm)
 }
 
 // Three SI stages: the second has more earth-pressure points, the third
-// fewer depth points than the first.
+// fewer depth points than the first (each case's last row is the station
+// below the tip).
 const char* const kThreeStages = "2\n0 10 10 0\n3 40 30 10\n"
                                  "2 1\n1.5 2\n0 0\n0.01 50\n"
-                                 "3 3 2\n0 0.02 0 0 0\n1 0.01 5 2 4\n2 0.005 3 -1 6\n"
+                                 "3 4 2\n0 0.02 0 0 0\n1 0.01 5 2 4\n2 0.005 3 -1 6\n3 -1 -1 -1 -1\n"
                                  "3\n0 11 0 0\n2 21 0 0\n4 41 0 0\n"
                                  "2 1\n2.5 2\n0 0\n0.02 60\n"
-                                 "3 3 2\n0 0.03 0 0 0\n1 0.02 6 3 5\n2 0.01 4 -2 7\n"
+                                 "3 4 2\n0 0.03 0 0 0\n1 0.02 6 3 5\n2 0.01 4 -2 7\n3 -1 -1 -1 -1\n"
                                  "1\n0 12 0 0\n"
                                  "2 1\n3.5 3\n0 0\n0.03 70\n0.06 80\n"
-                                 "3 2 2\n0 0.04 0 0 0\n1 0.03 7 4 6\n";
+                                 "3 3 2\n0 0.04 0 0 0\n1 0.03 7 4 6\n2 -1 -1 -1 -1\n";
 
 TEST_F(TPlotFileReaderTest, StagesAreNamedAndShortCasesPadded)
 {
@@ -226,8 +261,8 @@ TEST_F(TPlotFileReaderTest, ACountBeyondTheEnginesTablesStopsTheReading)
         {"1 2\n24 2", "1 64\n24 2", "Error on Line 4 Item 2\rThe file asks for 64 p-y curves; the program holds at most 63."},
         {"24 2\n", "24 35\n",
          "Error on Line 5 Item 2\rThe file asks for 35 points of a p-y curve; the program holds at most 34."},
-        {"1 3 1\n", "6 3 1\n", "Error on Line 12 Item 1\rThe file asks for 6 analysis cases; the program holds at most 5."},
-        {"1 3 1\n", "1 415 1\n", "Error on Line 12 Item 2\rThe file asks for 415 stations; the program holds at most 414."},
+        {"1 4 1\n", "6 4 1\n", "Error on Line 12 Item 1\rThe file asks for 6 analysis cases; the program holds at most 5."},
+        {"1 4 1\n", "1 415 1\n", "Error on Line 12 Item 2\rThe file asks for 415 stations; the program holds at most 414."},
     };
     for (const Case& c : cases) {
         std::string text = kOneCase;
