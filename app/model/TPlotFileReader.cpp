@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <system_error>
 #include <vector>
@@ -255,6 +256,19 @@ void TPlotFileReader::readLaterCase(int k)
         list->setCurveCount(caseCount_);
 }
 
+// A p-y curve's legend: its depth in the depths' display unit ("z = 25.0
+// ft", "z = 3.75 m"). Generated curves carry their depth in the base length
+// (in, m), the user's their station, one increment apart.
+std::string TPlotFileReader::curveDepthName(double value) const
+{
+    const TProgramData& d = project_.data();
+    const double base = d.GeneratePYCurves ? value : value * d.IncrementLength;
+    const bool english = units_ == 1;
+    char text[64];
+    std::snprintf(text, sizeof text, english ? "z = %.1f ft" : "z = %.2f m", english ? base / kInchesPerFoot : base);
+    return text;
+}
+
 // The p-y graph shows the curves of the last block read. Shorter curves
 // repeat their last point up to the longest one.
 void TPlotFileReader::readPYBlock()
@@ -266,6 +280,7 @@ void TPlotFileReader::readPYBlock()
     for (int i = 0; i < py.curveCount(); ++i) {
         // A depth, or the station number of a user curve.
         py.curve(i).Value = in_.readReal();
+        py.curve(i).Name = curveDepthName(py.curve(i).Value);
         const int points = count(TCapacities::kCurvePoints, "points of a p-y curve");
         raisePointCount(py, points);
         for (int j = 0; j < points; ++j) {

@@ -37,6 +37,7 @@ private:
     void readLaterCase(int k);
     void readPYBlock();
     void readDepthRows(int curve, int count);
+    std::string curveDepthName(double value) const;
     void addLayerOverlay();
     void fillShortCurves();
     void setCaptions();

@@ -152,8 +152,16 @@ TEST_F(TPlotFileReaderTest, ShorterPYCurvesRepeatTheirLastPoint)
     ASSERT_EQ(graphs.pltPY.Lines.curveCount(), 2);
     EXPECT_EQ(points(graphs.pltPY.Lines, 0), (Points{{0, 0}, {0.5, 100}, {0.5, 100}}));
     EXPECT_EQ(points(graphs.pltPY.Lines, 1), (Points{{0, 0}, {0.5, 300}, {1, 350}}));
-    EXPECT_EQ(graphs.pltPY.legendText(graphs.pltPY.Lines.curve(0)), "Depth24");
-    EXPECT_EQ(graphs.pltPY.legendText(graphs.pltPY.Lines.curve(1)), "Depth48");
+    // Generated curves at 24 and 48 in: their depths in feet, with the unit.
+    EXPECT_EQ(graphs.pltPY.legendText(graphs.pltPY.Lines.curve(0)), "z = 2.0 ft");
+    EXPECT_EQ(graphs.pltPY.legendText(graphs.pltPY.Lines.curve(1)), "z = 4.0 ft");
+    // The user's curves name their station: one increment (12 in here) apart.
+    project.data().GeneratePYCurves = false;
+    project.data().IncrementLength = 12;
+    std::string stations = kOneCase;
+    stations.replace(stations.find("24 2\n"), 5, "25 2\n");
+    ASSERT_TRUE(read(stations));
+    EXPECT_EQ(graphs.pltPY.legendText(graphs.pltPY.Lines.curve(0)), "z = 25.0 ft");
 }
 
 TEST_F(TPlotFileReaderTest, LongTermPairNamesShortAndLongTerm)
@@ -212,6 +220,7 @@ TEST_F(TPlotFileReaderTest, StagesAreNamedAndShortCasesPadded)
     // The p-y graph shows the last case.
     ASSERT_EQ(graphs.pltPY.Lines.curveCount(), 1);
     EXPECT_EQ(graphs.pltPY.Lines.curve(0).Value, 3.5);
+    EXPECT_EQ(graphs.pltPY.legendText(graphs.pltPY.Lines.curve(0)), "z = 3.50 m");  // SI depths in metres
     EXPECT_EQ(graphs.pltPY.Lines.pointCount(), 3);
 
     EXPECT_EQ(graphs.pltDef.YCaption, "Depth (m)");

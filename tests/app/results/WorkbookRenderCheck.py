@@ -21,7 +21,7 @@ import xml.etree.ElementTree as ET
 # Per export number: X title, Y title, curve names that the legend shows,
 # and whether depth runs down the value axis.
 CHARTS = [
-    ("y (in)", "p (lbs/in)", ["Depth240.1", "Depth455.9"], False),
+    ("y (in)", "p (lbs/in)", ["z = 20.0 ft", "z = 38.0 ft"], False),
     ("Deflection (in)", "Depth (ft)", ["Load #1"], True),
     ("Shear (kips)", "Depth (ft)", ["Load #1"], True),
     ("Bending Moment (in-kips)", "Depth (ft)", ["Load #1"], True),
