@@ -2,6 +2,7 @@
 #include "model/EReadError.hpp"
 #include "model/TProjectTables.hpp"
 
+#include "../../support/fifo_unblocker.hpp"
 #include "TestFolder.hpp"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,7 @@ TEST(TGridTableChart, ImportFromFileRefusesWhatIsNotARegularFile)
     TestFolder folder;
     const auto fifo = folder.path() / "curve.txt";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const test::FifoUnblocker unblocker(fifo);
     TProjectTables t;
     TGridTableChart& moments = t.Rows2;
     moments.setRowCount(2);

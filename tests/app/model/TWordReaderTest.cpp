@@ -1,3 +1,4 @@
+#include "../../support/fifo_unblocker.hpp"
 #include "FileText.hpp"
 #include "TestFolder.hpp"
 #include "model/EReadError.hpp"
@@ -114,6 +115,7 @@ TEST(TWordReader, OnlyARegularFileIsRead)
     TestFolder folder;
     const auto fifo = folder.path() / "f.ov5d";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const test::FifoUnblocker unblocker(fifo);
     const std::pair<std::filesystem::path, std::string> cases[] = {
         {folder.path() / "missing.ov5d", "No such file or directory"},
         {folder.path(), "it is a folder, not a data file"},

@@ -1,3 +1,4 @@
+#include "../../support/fifo_unblocker.hpp"
 #include "UiFixture.hpp"
 
 #include "model/TUnits.hpp"
@@ -494,6 +495,7 @@ TEST_F(MainWindowTest, OpenRefusesWhatIsNotARegularFile)
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString fifo = file(QStringLiteral("f.ov5d"));
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const test::FifoUnblocker unblocker(fifo.toStdString());
     const struct Case {
         QString path;
         QString reason;

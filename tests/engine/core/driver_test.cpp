@@ -9,6 +9,7 @@
 #include <string>
 
 #include "job_fixture.hpp"
+#include "../../support/fifo_unblocker.hpp"
 
 using namespace orvane::test;
 using orvane::engine::JobEnd;
@@ -203,6 +204,7 @@ TEST(Driver, ADataFileThatIsNoRegularFileIsNotRead)
     job.write("");
     std::filesystem::remove(job.data());
     ASSERT_EQ(::mkfifo(job.data().c_str(), 0600), 0);
+    const FifoUnblocker unblocker(job.data());
     const auto outcome = job.run();
     EXPECT_EQ(outcome.end, JobEnd::FileError);
     EXPECT_EQ(outcome.message, "The data file " + job.data().string() + " cannot be read");
