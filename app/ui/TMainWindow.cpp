@@ -104,9 +104,9 @@ const Graph kGraphs[] = {
     {"CompMom", "&Moment vs Depth", "Moment Diagram", "pltMom", false},
     {"CompShear", "&Shear vs Depth", "LShear Diagram", "pltShear", false},
     {"CompSoil", "&Reaction vs Depth", "Soil-Reaction Diagram", "pltSoil", false},
-    {"DefMomShear", "&Deflection, Moment and Shear", "Soil-Reaction Diagram", "pltDMS", true},
+    {"DefMomShear", "Deflection, Moment &and Shear", "Soil-Reaction Diagram", "pltDMS", true},
     {"CompLD", "Earth &Pressure Distribution", "Pressure Diagram", "pltLD", false},
-    {"CompCombine", "Earth Pressure Combined", "", "PltCombine", true},
+    {"CompCombine", "Earth Pressure &Combined", "", "PltCombine", true},
 };
 
 TTableButtonDialog::Definition tableDialog(const QString& title, TPicture picture, const QString& button,
@@ -331,19 +331,24 @@ void TMainWindow::createComputationActions()
     QAction* geometry = addAction("ViewGeometry", QStringLiteral("&View Wall Geometry"), [this] { showSideView(); },
                                   QStringLiteral("View Soil Profile"));
     geometry->setIcon(TIcons::icon(TIconKind::SoilProfile));
-    geometry->setEnabled(false);
     addAction("View3D", QStringLiteral("3D View"), [this] { show3DView(); }, QStringLiteral("3D View"))
         ->setIcon(TIcons::icon(TIconKind::View3D));
     const TIconKind icons[] = {TIconKind::PYCurves, TIconKind::Deflection, TIconKind::Moment,   TIconKind::Shear,
                                TIconKind::Reaction, TIconKind::ThreePanel, TIconKind::Pressure};
     size_t k = 0;
+    // Every graph has a letter of its own in the menu and Ctrl with its
+    // place in the menu, 1 to 8.
+    int place = 0;
     for (const Graph& g : kGraphs) {
         QAction* a = addAction(g.name, QString::fromLatin1(g.text), [this, id = g.graph] { showGraph(id); },
                                QString::fromLatin1(g.hint));
         if (k < std::size(icons)) a->setIcon(TIcons::icon(icons[k++]));
+        a->setShortcut(QKeySequence(QStringLiteral("Ctrl+%1").arg(++place)));
         a->setEnabled(false);
     }
-    addAction("ExportPlots", QStringLiteral("Export Plots To Excel"), [this] { exportPlots(); })->setEnabled(false);
+    QAction* exportAction = addAction("ExportPlots", QStringLiteral("&Export Plots To Excel"), [this] { exportPlots(); });
+    exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    exportAction->setEnabled(false);
     for (QAction* a : laterActions_) {
         a->setToolTip(a->toolTip() + QString::fromLatin1(kLater));
         a->setEnabled(false);
@@ -593,8 +598,8 @@ void TMainWindow::applyCommandStates()
 
 void TMainWindow::updateComputationCommands()
 {
-    const bool plotData = resultsAvailable_ && fileExists(TControlFile::plotData(project_.data().FileName));
-    act("ViewGeometry")->setEnabled(plotData);
+    // Both views draw the input, which every project has: no run needed.
+    act("ViewGeometry")->setEnabled(true);
     act("View3D")->setEnabled(true);
 }
 

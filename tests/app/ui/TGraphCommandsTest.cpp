@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QKeySequence>
+#include <QSet>
 #include <QToolBar>
 
 namespace orvane {
@@ -38,9 +40,28 @@ TEST_F(GraphCommandsTest, TheGraphicsMenuListsTheGraphsInGroups)
     QStringList items;
     for (QAction* a : menu->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(items, (QStringList{"p-&y Curves", "-", "&Deflection vs Depth", "&Moment vs Depth", "&Shear vs Depth",
-                                  "&Reaction vs Depth", "&Deflection, Moment and Shear", "-",
-                                  "Earth &Pressure Distribution", "Earth Pressure Combined", "-",
-                                  "Export Plots To Excel"}));
+                                  "&Reaction vs Depth", "Deflection, Moment &and Shear", "-",
+                                  "Earth &Pressure Distribution", "Earth Pressure &Combined", "-",
+                                  "&Export Plots To Excel"}));
+    // A letter of its own for every item, and a shortcut none other has.
+    QSet<QChar> letters;
+    QSet<QKeySequence> keys;
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) continue;
+        const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << a->text().toStdString();
+        EXPECT_FALSE(letters.contains(a->text().at(amp + 1).toLower())) << a->text().toStdString();
+        letters.insert(a->text().at(amp + 1).toLower());
+        EXPECT_FALSE(a->shortcut().isEmpty()) << a->text().toStdString();
+        keys.insert(a->shortcut());
+    }
+    EXPECT_EQ(keys.size(), letters.size());
+    EXPECT_EQ(action("Comppy")->shortcut(), QKeySequence(QStringLiteral("Ctrl+1")));
+    EXPECT_EQ(action("CompCombine")->shortcut(), QKeySequence(QStringLiteral("Ctrl+8")));
+    for (QAction* other : window_->findChildren<QAction*>()) {
+        if (menu->actions().contains(other) || other->shortcut().isEmpty()) continue;
+        EXPECT_FALSE(keys.contains(other->shortcut())) << other->text().toStdString();
+    }
     EXPECT_EQ(action("CompShear")->toolTip(), QStringLiteral("LShear Diagram"));
     EXPECT_EQ(action("DefMomShear")->toolTip(), QStringLiteral("Soil-Reaction Diagram"));
     auto* bar = window_->findChild<QToolBar*>(QStringLiteral("ToolBar"));

@@ -440,14 +440,12 @@ TEST_F(MainWindowTest, ThreeDViewOpensOnceWithItsMenuAndButtons)
     EXPECT_EQ(window_->findChild<QToolBar*>(QStringLiteral("View3DToolBar")), nullptr);
 }
 
-// Enabled with results as the graphs are; one side view at a time, closed
-// with the project.
-TEST_F(MainWindowTest, ViewWallGeometryOpensOneSideViewOnceResultsExist)
+// The side view draws the input: enabled before any run; one side view at
+// a time, closed with the project.
+TEST_F(MainWindowTest, ViewWallGeometryOpensOneSideViewBeforeAnyRun)
 {
     window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
-    EXPECT_FALSE(action("ViewGeometry")->isEnabled());
-    trigger("Run");
-    takeMessages();
+    EXPECT_FALSE(window_->resultsAvailable());
     ASSERT_TRUE(action("ViewGeometry")->isEnabled());
     trigger("ViewGeometry");
     trigger("ViewGeometry");
@@ -459,7 +457,7 @@ TEST_F(MainWindowTest, ViewWallGeometryOpensOneSideViewOnceResultsExist)
     trigger("New");
     settle();
     EXPECT_TRUE(window_->findChildren<TSideView*>().isEmpty());
-    EXPECT_FALSE(action("ViewGeometry")->isEnabled());
+    EXPECT_TRUE(action("ViewGeometry")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ADroppedFileOrTheCommandLineOpensAProject)
