@@ -83,7 +83,7 @@ const char* outcomeName(TRunResult r)
 // of the sets and the files comes from TRunSummary, as in the desktop
 // program, so a run that could not write its files never shows what an
 // earlier run left.
-void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
+void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data, const TProgramData& project)
 {
     // The run command ends a job as run or refused only on a word that is its kind alone.
     const ResultWord kind = engine::kindOf(outcome.engineResult);
@@ -102,6 +102,7 @@ void engineRan(JobSummary& s, const TRunOutcome& outcome, const fs::path& data)
     s.plotData = TControlFile::plotData(data).string();
     s.runNotes = TControlFile::runNotes(data).string();
     s.sets = std::move(summary.sets);
+    for (size_t k = 0; k < s.sets.size(); ++k) s.sets[k].name = TRunSummary::setName(project, k, s.sets.size());
     s.headline = summary.endText();
     s.extrapolated = summary.end == TRunSummary::End::Extrapolated;
     switch (summary.end) {
@@ -162,7 +163,7 @@ JobSummary runOne(const TRunCommand& command, const fs::path& data)
         s.findings = findingsOf(project, data);  // a project read in part would give findings of what is missing
     const TRunOutcome outcome = command.run(project, lock);
     if (outcome.result == TRunResult::Completed || outcome.result == TRunResult::Refused) {
-        engineRan(s, outcome, data);
+        engineRan(s, outcome, data, project.data());
         return s;
     }
     s.outcome = outcomeName(outcome.result);

@@ -1,5 +1,6 @@
 #include "export_command.hpp"
 
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -22,16 +23,21 @@ namespace orvane::cli {
 
 namespace {
 
-// "1,3,7" into entry numbers; nothing for a malformed list.
+// "1,3,7" (blanks around the numbers allowed: "1, 3") into entry numbers;
+// nothing for a malformed list.
 std::optional<std::vector<int>> parseList(const std::string& list)
 {
     std::vector<int> numbers;
     std::istringstream in(list);
     for (std::string item; std::getline(in, item, ',');) {
+        const size_t first = item.find_first_not_of(" \t"), last = item.find_last_not_of(" \t");
+        item = first == std::string::npos ? std::string() : item.substr(first, last - first + 1);
         if (item.size() != 1 || item[0] < '1' || item[0] > '0' + TWorkbookExportList::kCount) return std::nullopt;
         numbers.push_back(item[0] - '0');
     }
-    if (numbers.empty() || list.back() == ',') return std::nullopt;
+    if (numbers.empty() || list.find_last_not_of(" \t") == std::string::npos ||
+        list[list.find_last_not_of(" \t")] == ',')
+        return std::nullopt;
     return numbers;
 }
 
@@ -55,6 +61,12 @@ int runExportXlsx(const std::string& dataArg, const std::string& outArg, const s
     }
     const fs::path data = fs::absolute(dataArg);
     const fs::path out = fs::absolute(outArg);
+    std::string extension = out.extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension != ".xlsx") {
+        std::cerr << "orvane-run: the workbook is written as .xlsx, not \"" << out.extension().string() << "\"\n";
+        return 2;
+    }
     TProject project;
     if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current)) {
         std::cerr << data.string() << ":\n" << indented(*error) << "\n";

@@ -17,6 +17,7 @@ json extreme(const Extreme& e, const std::string& unit, int units)
 json set(int number, const SetResult& r)
 {
     json s = {{"set", number},
+              {"label", r.name.empty() ? json(nullptr) : json(r.name)},
               {"iterations", r.iteration},
               {"converged", r.converged()},
               {"extrapolated", r.offCurve},

@@ -1,5 +1,7 @@
 #include "picture_command.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 
@@ -48,7 +50,7 @@ std::string graphList()
 
 }  // namespace
 
-int runPicture(const std::string& graphId, const std::string& dataArg, const std::string& outArg,
+int runPicture(const std::string& givenGraph, const std::string& dataArg, const std::string& outArg,
                std::optional<double> width, std::optional<double> height, std::optional<int> ppi,
                TPictureStrip strip)
 {
@@ -61,9 +63,17 @@ int runPicture(const std::string& graphId, const std::string& dataArg, const std
         std::cerr << "orvane-run: --width and --height are inches from 2 to 100, --ppi a whole number from 10 to 2400\n";
         return 2;
     }
+    // Graph names in any letter case ("pltdef", "PLTDMS").
+    std::string graphId = givenGraph;
+    for (std::string_view id : TMainGraphs::kIds)
+        if (id.size() == givenGraph.size() &&
+            std::equal(id.begin(), id.end(), givenGraph.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            }))
+            graphId = std::string(id);
     const char* command = commandOf(graphId);
     if (!command) {
-        std::cerr << "orvane-run: unknown graph \"" << graphId << "\"; the graphs are " << graphList() << "\n";
+        std::cerr << "orvane-run: unknown graph \"" << givenGraph << "\"; the graphs are " << graphList() << "\n";
         return 2;
     }
     const fs::path data = fs::absolute(dataArg), out = fs::absolute(outArg);

@@ -1,5 +1,6 @@
 #include "side_view_command.hpp"
 
+#include <cctype>
 #include <iostream>
 #include <string>
 
@@ -17,6 +18,14 @@ int runSideView(const fs::path& data, const fs::path& out, std::optional<double>
     const int w = viewPixels(width, kViewDefaultWidth), h = viewPixels(height, kViewDefaultHeight);
     if (w == 0 || h == 0) {
         std::cerr << "orvane-run: --width and --height of --side-view are whole pixels from 1 to " << kViewLargestSide << "\n";
+        return 2;
+    }
+    // A type the extension does not name is a usage error, as in every mode.
+    std::string ext = out.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext != ".png" && ext != ".svg" && ext != ".pdf") {
+        std::cerr << "orvane-run: the side view is written as .png, .svg or .pdf, not \"" << out.extension().string()
+                  << "\"\n";
         return 2;
     }
     TProject project;

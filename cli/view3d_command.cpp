@@ -42,7 +42,7 @@ int runView3D(const fs::path& data, const fs::path& out, std::optional<double> w
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ext != ".png") {
         std::cerr << "orvane-run: the 3-D View is written as .png, not \"" << ext << "\"\n";
-        return 1;
+        return 2;
     }
     TProject project;
     if (!readViewProject(data, project)) return 1;

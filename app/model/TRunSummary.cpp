@@ -64,13 +64,17 @@ void keepLarger(TExtreme& e, double value, double depth)
     if (std::fabs(value) > std::fabs(e.value)) e = {value, depth};
 }
 
-std::string setName(const TProgramData& d, size_t index, size_t count)
+}  // namespace
+
+std::string TRunSummary::setName(const TProgramData& d, size_t index, size_t count)
 {
     if (d.StageCount > 1) return "Stage " + std::to_string(index + 1);
     if (d.UseLongTerm && count == 2) return index == 0 ? "Short-term" : "Long-term";
     if (count == 1) return "Analysis";
     return "Set " + std::to_string(index + 1);
 }
+
+namespace {
 
 std::string number(double value)
 {

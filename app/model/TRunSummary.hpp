@@ -9,6 +9,7 @@
 namespace orvane {
 
 class TProject;
+struct TProgramData;
 
 // The largest value of a result along the wall and the depth where it acts.
 struct TExtreme {
@@ -52,6 +53,9 @@ public:
         Failed,        // the run did not get to the engine, or its files are not this run's
     };
 
+    // The name of set `index` of `count`: "Analysis", "Short-term",
+    // "Long-term", "Stage n" or "Set n".
+    static std::string setName(const TProgramData& data, size_t index, size_t count);
     // The files are those beside the project's data file; they are read only
     // when the outcome says that the engine ran and the report ends as the
     // engine ends it, so what an earlier run left is never shown.

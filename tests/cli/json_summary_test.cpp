@@ -134,6 +134,13 @@ TEST(JsonSummary, SaysWhatThePlainSummarySaysForEveryExample)
                 const PlainSet& p = sets[f][k];
                 const std::string what = name + " set " + std::to_string(k + 1);
                 EXPECT_EQ(s.at("set"), k + 1) << what;
+                // Labelled as the desktop's summary names the sets.
+                const std::string stem = c.files[f].stem().string();
+                const std::string label = stem == "short-long-term" ? (k == 0 ? "Short-term" : "Long-term")
+                                          : stem == "three-stage"   ? "Stage " + std::to_string(k + 1)
+                                          : sets[f].size() == 1     ? std::string("Analysis")
+                                                                    : "Set " + std::to_string(k + 1);
+                EXPECT_EQ(s.at("label"), label) << what;
                 EXPECT_EQ(s.at("iterations"), p.iteration) << what;
                 EXPECT_EQ(s.at("converged"), p.converged) << what;
                 EXPECT_EQ(s.at("warnings").size(), p.status.find(", deflection off p-y curves") != std::string::npos)

@@ -243,8 +243,9 @@ TEST(SideViewRunner, UnreadableProjectAndBadSize)
     EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --width 0"), 2);
     EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --height 10.5"), 2);
     EXPECT_EQ(runner("--side-view " + quoted(example)), 2);
+    // An extension the mode does not write is a usage error, as in every mode.
     EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(fs::path(dir.filePath("view.gif").toStdString())), &errors),
-              1);
+              2);
     EXPECT_NE(errors.find(".gif"), std::string::npos) << errors;
 }
 
@@ -314,10 +315,26 @@ TEST(View3DRunner, UsageAndFailures)
     const fs::path out = dir.filePath("view.png").toStdString();
     EXPECT_EQ(runner("--view-3d " + quoted(kExamples / "no-such.ov5d") + " " + quoted(out), &errors), 1);
     EXPECT_NE(errors.find("cannot read"), std::string::npos) << errors;
+    // A type the extension does not name is a usage error in every drawing mode.
     EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(fs::path(dir.filePath("view.svg").toStdString())),
                      &errors),
-              1);
+              2);
     EXPECT_NE(errors.find(".svg"), std::string::npos) << errors;
+    const fs::path data = kExamples / "sand-anchored-generated-py.ov5d";
+    const struct {
+        std::string mode, out, says;
+    } wrongTypes[] = {
+        {"--side-view " + quoted(example), "view.bmp", "the side view is written as .png, .svg or .pdf, not \".bmp\""},
+        {"--view-3d " + quoted(example), "view.jpg", "the 3-D View is written as .png, not \".jpg\""},
+        {"--picture pltDef " + quoted(data), "graph.gif", "the picture's type comes from its extension"},
+        {"--export-xlsx " + quoted(data), "plots.xls", "the workbook is written as .xlsx, not \".xls\""},
+    };
+    for (const auto& w : wrongTypes) {
+        const fs::path wrong = dir.filePath(QString::fromStdString(w.out)).toStdString();
+        EXPECT_EQ(runner(w.mode + " " + quoted(wrong), &errors), 2) << w.mode;
+        EXPECT_NE(errors.find(w.says), std::string::npos) << errors;
+        EXPECT_FALSE(fs::exists(wrong)) << w.out;
+    }
     EXPECT_EQ(runner("--view-3d " + quoted(example) + " " + quoted(out) + " --width 0"), 2);
     EXPECT_EQ(runner("--side-view " + quoted(example) + " " + quoted(out) + " --factor 2"), 2);
     EXPECT_EQ(runner("--view-3d " + quoted(example)), 2);
