@@ -114,6 +114,25 @@ TEST_F(PictureCommand, FailuresAndUsageErrors)
     EXPECT_EQ(run("--picture pltDef " + data.string() + " " + (dir_ / "no/such/x.png").string()).status, 1);
 }
 
+TEST_F(PictureCommand, GraphNamesInAnyLetterCaseAndPlotListsWithBlanks)
+{
+    const fs::path& data = examples_.front();
+    const fs::path canonical = dir_ / "canonical.png", lower = dir_ / "lower.png";
+    ASSERT_EQ(run("--picture pltDMS " + data.string() + " " + canonical.string()).status, 0);
+    const CommandRun r = run("--picture pltdms " + data.string() + " " + lower.string());
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find("pltDMS of "), std::string::npos) << r.output;  // named as the program names it
+    EXPECT_EQ(QImage(QString::fromStdString(lower.string())), QImage(QString::fromStdString(canonical.string())));
+    EXPECT_EQ(run("--picture PLTCOMBINE " + data.string() + " " + (dir_ / "c.png").string()).status, 0);
+    const fs::path book = dir_ / "two.xlsx";
+    const CommandRun x = run("--export-xlsx " + data.string() + " " + book.string() + " --plots '2, 3'");
+    ASSERT_EQ(x.status, 0) << x.output;
+    EXPECT_NE(x.output.find("2 \""), std::string::npos) << x.output;
+    EXPECT_NE(x.output.find("3 \""), std::string::npos) << x.output;
+    EXPECT_EQ(run("--export-xlsx " + data.string() + " " + book.string() + " --plots '2,'").status, 2);
+    EXPECT_EQ(run("--export-xlsx " + data.string() + " " + book.string() + " --plots ' '").status, 2);
+}
+
 fs::path example(const std::vector<fs::path>& examples, const std::string& name)
 {
     for (const fs::path& e : examples)
