@@ -43,6 +43,7 @@ struct TShot {
     const char* file;
     std::function<void(TPlotForm&)> prepare;
     bool withMenu = false;
+    bool openingSize = false;  // the window as it opens, not enlarged
 };
 
 // Chooses a Plot menu item as the user does: the menu opens (and sets its
@@ -139,6 +140,21 @@ int main(int argc, char** argv)
          }},
         {"anchored-trapezoid.ov5d", "PltCombine", "graph-earth-pressure-combined.png",
          [](TPlotForm& form) { choose(form, QStringLiteral("Show &Markers/Every &10 Incements")); }},
+        // The three panels at the size the window opens at: labelled ticks on
+        // every axis, the legend in a corner no curve reaches.
+        {"sand-anchored-generated-py.ov5d", "pltDMS", "graph-dms-default-size.png", nullptr, false, true},
+        // One curve left out of the active curves: the others keep their
+        // colours and markers.
+        {"sand-cantilever-generated-py.ov5d", "pltPY", "graph-py-one-curve-off.png",
+         [](TPlotForm& form) {
+             std::vector<bool> active;
+             for (int i = 0; i < form.plot().Lines.curveCount(); ++i) active.push_back(i < 20 && i != 1);
+             form.applyActive(active);
+             zoom(form, -1.2, 2000, 1.2, -1500);
+             // Zoomed in, the curves fill other corners: the legend dragged to the empty one.
+             const TPixelRect p = form.rects().plot;
+             form.legend()->move(p.r - form.legend()->width() - 4, p.t + 4);
+         }},
     };
     int failures = 0;
     for (const TShot& shot : shots) {
@@ -149,7 +165,7 @@ int main(int argc, char** argv)
             continue;
         }
         auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());
-        frame->setGeometry(0, 0, 980, 680);
+        if (!shot.openingSize) frame->setGeometry(0, 0, 980, 680);
         // A command lays the window out again with the legend at its place.
         choose(*form, QStringLiteral("&Font Size/&Default"));
         if (shot.prepare) shot.prepare(*form);
@@ -172,7 +188,7 @@ int main(int argc, char** argv)
         } else if (!save(window.grab(), folder, QString::fromLatin1(shot.file))) {
             ++failures;
         }
-        if (QString::fromLatin1(shot.graph) == QLatin1String("pltDMS")) {
+        if (QString::fromLatin1(shot.file) == QLatin1String("graph-dms-soil-wall.png")) {
             // The same window printed through its print path.
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
