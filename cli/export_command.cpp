@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "messages.hpp"
+#include "view_input.hpp"
 #include "model/TCommandStates.hpp"
 #include "model/TDataFileReader.hpp"
 #include "model/TGraphPlot.hpp"
@@ -68,11 +69,7 @@ int runExportXlsx(const std::string& dataArg, const std::string& outArg, const s
         return 2;
     }
     TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current)) {
-        std::cerr << data.string() << ":\n" << indented(*error) << "\n";
-        return 1;
-    }
-    project.data().FileName = data.string();
+    if (!readModeProject(data, project)) return 1;
     TMainGraphs graphs;
     const fs::path plotFile = TPlotFileReader::plotFilePath(data);
     std::string readError;

@@ -1,4 +1,5 @@
 #include "graphs_command.hpp"
+#include "view_input.hpp"
 
 #include <iostream>
 #include <string>
@@ -75,11 +76,7 @@ int runGraphs(const fs::path& dataArg)
     // Read without splitting stage files beside the data; the reader opens
     // the file once and refuses anything but a regular file.
     TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
-        std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
-        return 1;
-    }
-    project.data().FileName = data.string();
+    if (!readModeProject(data, project)) return 1;
 
     TMainGraphs graphs;
     const fs::path plotFile = TPlotFileReader::plotFilePath(data);

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "gui_application.hpp"
+#include "view_input.hpp"
 #include "messages.hpp"
 #include "model/TCommandStates.hpp"
 #include "model/TDataFileReader.hpp"
@@ -82,11 +83,7 @@ int runPicture(const std::string& givenGraph, const std::string& dataArg, const 
         return 2;
     }
     TProject project;
-    if (const auto error = TDataFileReader::readProject(project, data, TLayout::Current)) {
-        std::cerr << data.string() << ":\n" << indented(*error) << "\n";
-        return 1;
-    }
-    project.data().FileName = data.string();
+    if (!readModeProject(data, project)) return 1;
     TMainGraphs graphs;
     const fs::path plotFile = TPlotFileReader::plotFilePath(data);
     std::string readError;

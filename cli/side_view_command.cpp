@@ -29,7 +29,7 @@ int runSideView(const fs::path& data, const fs::path& out, std::optional<double>
         return 2;
     }
     TProject project;
-    if (!readViewProject(data, project)) return 1;
+    if (!readModeProject(data, project)) return 1;
     ensureGuiApplication();
     if (const auto error = TSideViewPainter::writePicture(project, out, w, h)) {
         std::cerr << "orvane-run: " << *error << "\n";

@@ -45,7 +45,7 @@ int runView3D(const fs::path& data, const fs::path& out, std::optional<double> w
         return 2;
     }
     TProject project;
-    if (!readViewProject(data, project)) return 1;
+    if (!readModeProject(data, project)) return 1;
     T3DDisplay display;
     TMainGraphs graphs;
     if (factor) {

@@ -20,13 +20,14 @@ int viewPixels(std::optional<double> value, int fallback)
     return static_cast<int>(v);
 }
 
-bool readViewProject(const fs::path& data, TProject& project)
+bool readModeProject(const fs::path& data, TProject& project)
 {
     // The reader opens the file once and refuses anything but a regular file.
     if (const auto error = TDataFileReader::readProject(project, data, TLayouts::forPath(data))) {
         std::cerr << "orvane-run: cannot read " << data.string() << ":\n" << indented(*error) << "\n";
         return false;
     }
+    project.data().FileName = data.string();
     return true;
 }
 

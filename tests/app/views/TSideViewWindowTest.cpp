@@ -249,6 +249,40 @@ TEST(SideViewRunner, UnreadableProjectAndBadSize)
     EXPECT_NE(errors.find(".gif"), std::string::npos) << errors;
 }
 
+// Every mode that draws or lists a project reads it in the layout its
+// extension names, as the desktop program opens it: an older project is
+// drawn, and a graph of it says only that there are no results yet.
+TEST(DrawingModes, EveryModeReadsEveryLayout)
+{
+    QTemporaryDir dir;
+    const fs::path data = fs::path(ORVANE_SOURCE_DIR) / "tests/app/model/data";
+    // (The 2.0 layout shares .ovd with the 3.0 one and is read as that by
+    // its name, as the desktop's Open does without a file type chosen.)
+    for (const char* name : {"wall-a.ov4d", "wall-b.ovd", "wall-a.ov5d"}) {
+        const fs::path copy = dir.filePath(QString::fromLatin1(name)).toStdString();
+        fs::copy_file(data / name, copy, fs::copy_options::overwrite_existing);
+        const fs::path out = dir.filePath(QStringLiteral("out")).toStdString();
+        const struct {
+            std::string args;
+            int status;
+        } modes[] = {
+            {"--side-view " + quoted(copy) + " " + quoted(fs::path(out.string() + ".png")), 0},
+            {"--view-3d " + quoted(copy) + " " + quoted(fs::path(out.string() + ".png")), 0},
+            {"--picture pltDef " + quoted(copy) + " " + quoted(fs::path(out.string() + ".png")), 1},
+            {"--export-xlsx " + quoted(copy) + " " + quoted(fs::path(out.string() + ".xlsx")), 1},
+        };
+        for (const auto& m : modes) {
+            std::string errors;
+            EXPECT_EQ(runner(m.args, &errors), m.status) << name << ": " << m.args << "\n" << errors;
+            EXPECT_EQ(errors.find("cannot read"), std::string::npos) << name << ": " << errors;
+            EXPECT_EQ(errors.find("Error on Line"), std::string::npos) << name << ": " << errors;
+            if (m.status == 1) {
+                EXPECT_NE(errors.find("analyse the project first"), std::string::npos) << errors;
+            }
+        }
+    }
+}
+
 // The 3-D View without a display: the same scene and camera drawn by
 // QPainter, from the oblique angle of the pictures in docs/.
 int countColour(const QImage& image, QRgb colour, int tolerance)
