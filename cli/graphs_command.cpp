@@ -1,6 +1,7 @@
 #include "graphs_command.hpp"
 #include "view_input.hpp"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -80,12 +81,13 @@ int runGraphs(const fs::path& dataArg)
 
     TMainGraphs graphs;
     const fs::path plotFile = TPlotFileReader::plotFilePath(data);
-    bool results = false;
+    bool results = false, read = false;
     if (!fs::is_regular_file(plotFile)) {
         std::cerr << "orvane-run: no plot-data file " << plotFile.string() << " (analyse the project first)\n";
     } else {
         std::string error;
         results = TPlotFileReader::read(graphs, project, plotFile, &error);
+        read = true;
         if (!results) std::cerr << "orvane-run: cannot read " << plotFile.string() << ":\n" << indented(error) << "\n";
     }
 
@@ -95,8 +97,10 @@ int runGraphs(const fs::path& dataArg)
     const json document{
         {"results_available", results},
         {"pressure_point_count", project.data().PressurePointCount},
-        // A complete read leaves one deflection curve per analysis case.
-        {"case_count", graphs.pltDef.Lines.curveCount()},
+        // A complete read leaves one deflection curve per analysis case; the
+        // reader counts one case from the start, so a read that stopped
+        // before the cases' count (in the p-y block) still has that one.
+        {"case_count", read ? std::max(1, graphs.pltDef.Lines.curveCount()) : 0},
         {"graphs", std::move(all)},
     };
     std::cout << document.dump() << "\n";

@@ -154,6 +154,7 @@ TEST(Graphs, WithoutPlotDataTheDocumentSaysSoAndTheStatusIsOne)
     json document = json::parse(r.output);
     EXPECT_FALSE(document.at("results_available").get<bool>());
     EXPECT_EQ(document.at("graphs").size(), 8u);
+    EXPECT_EQ(document.at("case_count").get<int>(), 0);  // nothing read
 
     // A plot-data file that ends early.
     std::ofstream(fs::path(data).replace_extension(".ov5p")) << "2\n0 1 1 0\n";
@@ -162,6 +163,13 @@ TEST(Graphs, WithoutPlotDataTheDocumentSaysSoAndTheStatusIsOne)
     document = json::parse(r.output);
     EXPECT_FALSE(document.at("results_available").get<bool>());
     EXPECT_EQ(graph(document, "pltLD").at("lines")[0].at("points")[0][0].get<double>(), 1);
+    // One that stops inside the p-y block: the one case the reader counts
+    // from the start.
+    std::ofstream(fs::path(data).replace_extension(".ov5p")) << "1\n0 1 1 0\n1 2\n24 2\n0 0\n";
+    r = stdoutOf(kRunner.string() + " --graphs " + data.string() + " 2>/dev/null");
+    EXPECT_EQ(r.status, 1);
+    document = json::parse(r.output);
+    EXPECT_EQ(document.at("case_count").get<int>(), 1);
 
     r = stdoutOf(kRunner.string() + " --graphs " + (work.dir() / "missing.ov5d").string() + " 2>/dev/null");
     EXPECT_EQ(r.status, 1);
