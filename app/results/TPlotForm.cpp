@@ -91,6 +91,9 @@ TPlotForm::TPlotForm(TGraphPlot& plot, QWidget* parent)
       })
 {
     setWindowTitle(qs(plot_.Caption));
+    // The caption shows the pointer's values as it moves; the window's name
+    // in the Window menu stays the graph's.
+    setWindowIconText(qs(plot_.Caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setMinimumSize(200, 150);

@@ -611,7 +611,10 @@ void TMainWindow::updateWindowMenu()
     if (!subs.isEmpty()) windowMenu_->addSeparator();
     for (qsizetype i = 0; i < subs.size() && i < kWindowListMax; ++i) {
         QMdiSubWindow* sub = subs[i];
-        QAction* a = windowMenu_->addAction(sub->windowTitle());
+        // A window whose caption carries a passing readout (a graph's
+        // pointer values) gives its name in its icon text.
+        const QString iconText = sub->widget() ? sub->widget()->windowIconText() : QString();
+        QAction* a = windowMenu_->addAction(iconText.isEmpty() ? sub->windowTitle() : iconText);
         a->setCheckable(true);
         a->setChecked(sub == mdi_->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, sub] {

@@ -431,6 +431,17 @@ TEST(PlotForm, ALegendTheUserDraggedStaysWhenTheLayoutChanges)
     EXPECT_EQ(legend->pos(), dragged);
 }
 
+TEST(PlotForm, TheReadoutGoesToTheCaptionAndTheIconTextKeepsTheGraphsName)
+{
+    TGraphPlot plot = test::flatCurves(3, 5);
+    plot.Caption = "Flat";
+    TOpened named(plot);
+    QTest::mouseMove(named.form.get(), named.at(2, 2));
+    EXPECT_TRUE(named.form->windowTitle().startsWith(QStringLiteral("Flat X:")))
+        << named.form->windowTitle().toStdString();
+    EXPECT_EQ(named.form->windowIconText(), QStringLiteral("Flat"));
+}
+
 TEST(PlotForm, SaveToDiskWritesThePictureInTheChosenColours)
 {
     QTemporaryDir dir;

@@ -114,6 +114,32 @@ TEST_F(GraphCommandsTest, ABrokenPlotDataFileIsReportedOnlyAfterARun)
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("warning: An error occured in running the main program.")});
 }
 
+// A graph window's caption carries the pointer's values as it moves; the
+// Window menu names the window by its graph all the same.
+TEST_F(GraphCommandsTest, TheWindowMenuNamesAGraphWindowByItsGraphNotItsReadout)
+{
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    trigger("Run");
+    takeMessages();
+    window_->setGraphWindowFactory([&](TMainWindow&, TGraphPlot& graph) {
+        auto* content = new QLabel(QString::fromStdString(graph.Caption));
+        content->setWindowTitle(QString::fromStdString(graph.Caption));
+        content->setWindowIconText(QString::fromStdString(graph.Caption));
+        return content;
+    });
+    trigger("CompMom");
+    QWidget* content = window_->windows().find(TMainWindow::graphKey("pltMom"));
+    ASSERT_NE(content, nullptr);
+    content->setWindowTitle(QStringLiteral("Moment vs Depth X: -12.5 Y: 3.25"));  // as the readout sets it
+    auto* menu = window_->findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    emit menu->aboutToShow();
+    QStringList items;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) items << a->text();
+    EXPECT_TRUE(items.contains(QStringLiteral("Moment vs Depth"))) << items.join(", ").toStdString();
+    EXPECT_FALSE(items.contains(QStringLiteral("Moment vs Depth X: -12.5 Y: 3.25")));
+}
+
 TEST_F(GraphCommandsTest, GraphCommandsOpenOneWindowPerGraphThroughTheFactory)
 {
     window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
