@@ -6,14 +6,14 @@
 
 #include <CLI/CLI.hpp>
 
-#include <dlfcn.h>
-
 #include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/EDLLError.hpp"
+#include "model/TDynamicLibrary.hpp"
 #include "model/TLayout.hpp"
 
 #include "analyse_command.hpp"
@@ -116,12 +116,20 @@ int runDrawMode(const DrawRequest& request)
     std::filesystem::path module = folder / kDrawModuleName;
     if (!std::filesystem::exists(module, ec) && std::filesystem::exists(folder.parent_path() / "lib" / kDrawModuleName, ec))
         module = folder.parent_path() / "lib" / kDrawModuleName;
-    void* handle = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    void* entry = handle ? ::dlsym(handle, kDrawEntryName) : nullptr;
+    // Through the model's library class, as the engine is loaded; never
+    // released, as Qt inside the module tears itself down at the process's end.
+    static auto* const library = new orvane::TDynamicLibrary;
+    library->setFileName(module.string());
+    void* entry = nullptr;
+    try {
+        library->open();
+        entry = library->isOpen() ? library->entry(kDrawEntryName) : nullptr;
+    } catch (const orvane::EDLLError&) {
+    }
     if (!entry) {
-        const char* error = ::dlerror();
+        const std::string& error = library->lastError();
         std::cerr << "orvane-run: the drawing modes cannot be loaded from " << module.string() << ": "
-                  << (error ? error : "no entry") << "\n";
+                  << (error.empty() ? std::string("no entry ") + kDrawEntryName : error) << "\n";
         return 1;
     }
     return reinterpret_cast<DrawEntry>(entry)(&request);
