@@ -56,29 +56,48 @@ struct CommandLine {
 
 void addOptions(CLI::App& app, CommandLine& c)
 {
-    app.add_option("files", c.analyse.files, "data files (.ov5d) to analyse");
+    CLI::Option* files = app.add_option("files", c.analyse.files, "data files (.ov5d) to analyse");
     app.add_option("-j,--jobs", c.analyse.jobs, "jobs run side by side (0: one per core); summaries in file order")->check(CLI::NonNegativeNumber);
     app.add_flag("--json", c.analyse.json, "print the summary as one JSON document");
-    app.add_option("--convert", c.convert, "OLD NEW: rewrite a data file of any layout in the current one")
-        ->expected(2);
-    app.add_option("--layout", c.layout, "layout of OLD for --convert: " + orvane::TLayouts::names(", ", " or "));
-    app.add_option("--graphs", c.graphs, "FILE.ov5d: print the graphs of an analysed project as JSON");
-    app.add_option("--picture", c.picture, "GRAPH FILE.ov5d OUT: draw a graph into a picture (.bmp .png .pdf .svg)")
-        ->expected(3);
-    app.add_option("--export-xlsx", c.exportXlsx, "FILE.ov5d OUT.xlsx: export the graphs to a workbook")->expected(2);
-    app.add_option("--plots", c.plots, "export-list numbers 1..7 for --export-xlsx, comma-separated");
-    app.add_option("--side-view", c.sideView, "FILE.ov5d OUT: draw the side view (.png .svg .pdf)")->expected(2);
-    app.add_option("--view-3d", c.view3d, "FILE.ov5d OUT.png: draw the 3-D View from an oblique angle")->expected(2);
-    app.add_option("--factor", c.factor, "--view-3d with the deformed shape, deflections magnified this many times");
-    app.add_option("--yaw", c.yaw, "--view-3d turned this many degrees about the vertical (default -125)");
-    app.add_option("--pitch", c.pitch, "--view-3d tilted this many degrees (default 25)");
-    app.add_option("--zoom", c.zoom, "--view-3d magnified this many times beyond the whole model's view");
+    CLI::Option* convert =
+        app.add_option("--convert", c.convert, "OLD NEW: rewrite a data file of any layout in the current one")->expected(2);
+    CLI::Option* graphs = app.add_option("--graphs", c.graphs, "FILE.ov5d: print the graphs of an analysed project as JSON");
+    CLI::Option* picture =
+        app.add_option("--picture", c.picture, "GRAPH FILE.ov5d OUT: draw a graph into a picture (.bmp .png .pdf .svg)")
+            ->expected(3);
+    CLI::Option* exportXlsx =
+        app.add_option("--export-xlsx", c.exportXlsx, "FILE.ov5d OUT.xlsx: export the graphs to a workbook")->expected(2);
+    CLI::Option* sideView =
+        app.add_option("--side-view", c.sideView, "FILE.ov5d OUT: draw the side view (.png .svg .pdf)")->expected(2);
+    CLI::Option* view3d =
+        app.add_option("--view-3d", c.view3d, "FILE.ov5d OUT.png: draw the 3-D View from an oblique angle")->expected(2);
+    // One mode at a time, and no data files to analyse beside a mode's own.
+    const std::vector<CLI::Option*> modes{convert, graphs, picture, exportXlsx, sideView, view3d};
+    for (CLI::Option* mode : modes) {
+        files->excludes(mode);
+        for (CLI::Option* other : modes)
+            if (other != mode) mode->excludes(other);
+    }
+    // Each mode's own options need their mode.
+    app.add_option("--layout", c.layout, "layout of OLD for --convert: " + orvane::TLayouts::names(", ", " or "))
+        ->needs(convert);
+    app.add_option("--plots", c.plots, "export-list numbers 1..7 for --export-xlsx, comma-separated")->needs(exportXlsx);
+    app.add_option("--factor", c.factor, "--view-3d with the deformed shape, deflections magnified this many times")
+        ->needs(view3d);
+    app.add_option("--yaw", c.yaw, "--view-3d turned this many degrees about the vertical (default -125)")->needs(view3d);
+    app.add_option("--pitch", c.pitch, "--view-3d tilted this many degrees (default 25)")->needs(view3d);
+    app.add_option("--zoom", c.zoom, "--view-3d magnified this many times beyond the whole model's view")->needs(view3d);
     app.add_option("--width", c.width, "picture width: inches for --picture, pixels for --side-view and --view-3d");
     app.add_option("--height", c.height, "picture height: inches for --picture, pixels for --side-view and --view-3d");
-    app.add_option("--ppi", c.ppi, "pixels per inch for --picture");
-    app.add_flag("--soil-layer", c.soilLayer, "--picture with the soil-layer strip (the window's Show Soil Layer)");
+    app.add_option("--ppi", c.ppi, "pixels per inch for --picture")->needs(picture);
+    CLI::Option* soilLayer =
+        app.add_flag("--soil-layer", c.soilLayer, "--picture with the soil-layer strip (the window's Show Soil Layer)")
+            ->needs(picture);
+    // As in the window, where Show Wall Geometry is disabled while the strip is off.
     app.add_flag("--wall-geometry", c.wallGeometry,
-                 "--picture with the wall in the soil strip (the window's Show Wall Geometry)");
+                 "--picture with the wall in the soil strip (the window's Show Wall Geometry)")
+        ->needs(picture)
+        ->needs(soilLayer);
 }
 
 std::string usage()
@@ -138,22 +157,10 @@ int runDrawMode(const DrawRequest& request)
 
 int dispatch(const CommandLine& c)
 {
-    const int modes = !c.convert.empty() + !c.graphs.empty() + !c.picture.empty() + !c.exportXlsx.empty() +
-                      !c.sideView.empty() + !c.view3d.empty();
-    if (modes > 1)
-        return usageError("choose one of --convert, --graphs, --picture, --export-xlsx, --side-view, --view-3d");
-    if (modes == 1 && !c.analyse.files.empty()) return usageError("unexpected arguments after the mode's own");
-    if (c.layout && c.convert.empty()) return usageError("--layout belongs to --convert");
-    if (c.plots && c.exportXlsx.empty()) return usageError("--plots belongs to --export-xlsx");
-    if (c.ppi && c.picture.empty()) return usageError("--ppi belongs to --picture");
-    if ((c.soilLayer || c.wallGeometry) && c.picture.empty())
-        return usageError("--soil-layer and --wall-geometry belong to --picture");
-    // As in the window, where Show Wall Geometry is disabled while the strip is off.
-    if (c.wallGeometry && !c.soilLayer) return usageError("--wall-geometry needs --soil-layer");
+    // CLI11 checks the modes and their options (excludes, needs); a size
+    // belongs to any of three modes, which it cannot say.
     if ((c.width || c.height) && c.picture.empty() && c.sideView.empty() && c.view3d.empty())
         return usageError("--width and --height belong to --picture, --side-view and --view-3d");
-    if (c.factor && c.view3d.empty()) return usageError("--factor belongs to --view-3d");
-    if ((c.yaw || c.pitch || c.zoom) && c.view3d.empty()) return usageError("--yaw, --pitch and --zoom belong to --view-3d");
 
     if (!c.convert.empty()) return runConvert(c.convert[0], c.convert[1], c.layout);
     if (!c.graphs.empty()) return runGraphs(c.graphs);

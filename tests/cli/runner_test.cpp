@@ -94,8 +94,11 @@ TEST(Runner, UsageErrorsExitTwo)
         {"--picture pltDef wall.ov5d", "--picture"},
         {"--convert a.ovd", "--convert"},
         {"--graphs", "--graphs"},
-        {"--layout 2013 wall.ov5d", "--layout belongs to --convert"},
-        {"--graphs a.ov5d --side-view a.ov5d b.png", "choose one of"},
+        {"--layout 2013 wall.ov5d", "--layout requires --convert"},
+        {"--graphs a.ov5d --side-view a.ov5d b.png", "--graphs excludes --side-view"},
+        {"--plots 1 wall.ov5d", "--plots requires --export-xlsx"},
+        {"--picture pltDef a.ov5d b.png --wall-geometry", "--wall-geometry requires --soil-layer"},
+        {"--graphs a.ov5d b.ov5d", "excludes"},
         {"-j -1 wall.ov5d", "-j"},
     };
     for (const Case& c : cases) {
