@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -437,6 +438,10 @@ void TPlotForm::print()
 {
     QPrinter& p = printer();
     p.setDocName(qs(plot_.Caption));
+    // With no printer the page goes to a PDF file: proposed beside the
+    // project, named as its pictures are, not in the working folder.
+    if (p.outputFileName().isEmpty() && QPrinterInfo::availablePrinters().isEmpty() && !proposedPdf().isEmpty())
+        p.setOutputFileName(proposedPdf());
     QPrintDialog dialog(&p, this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!printTo(p)) message_(this, tr("The graph could not be printed on %1.").arg(p.printerName()));
@@ -471,6 +476,12 @@ QString TPlotForm::proposedPicture() const
     std::filesystem::path name = pictureName_ ? pictureName_() : std::filesystem::path();
     if (name.empty()) name = "graph";
     return QString::fromStdString(name.string()) + QLatin1Char('.') + lastPictureSuffix;
+}
+
+QString TPlotForm::proposedPdf() const
+{
+    const std::filesystem::path name = pictureName_ ? pictureName_() : std::filesystem::path();
+    return name.empty() ? QString() : QString::fromStdString(name.string()) + QStringLiteral(".pdf");
 }
 
 void TPlotForm::saveToDisk()

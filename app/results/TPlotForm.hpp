@@ -60,6 +60,9 @@ public:
     void setPictureName(std::function<std::filesystem::path()> name) { pictureName_ = std::move(name); }
     // The file Save To Disk proposes: the picture name with the type saved last.
     QString proposedPicture() const;
+    // The PDF file Print proposes when there is no printer to print on: the
+    // picture name with .pdf (empty without one).
+    QString proposedPdf() const;
 
     TGraphPlot& plot() const { return plot_; }
     QMenu* plotMenu() const { return menu_; }

@@ -414,6 +414,8 @@ TEST(PlotForm, SaveToDiskProposesTheProjectsNameAndTheTypeSavedLast)
     EXPECT_TRUE(proposed[0].startsWith(QString::fromStdString(base.string()) + QLatin1Char('.'))) << proposed[0].toStdString();
     EXPECT_EQ(proposed[1], QString::fromStdString(base.string()) + QStringLiteral(".png"));
     EXPECT_EQ(proposed[2], QString::fromStdString((base.parent_path() / "wall-pltMom").string()) + QStringLiteral(".png"));
+    // Printing to a PDF file proposes the same place and name.
+    EXPECT_EQ(w.form->proposedPdf(), QString::fromStdString(base.string()) + QStringLiteral(".pdf"));
 }
 
 TEST(PlotForm, ALegendTheUserDraggedStaysWhenTheLayoutChanges)
