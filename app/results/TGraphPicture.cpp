@@ -37,6 +37,9 @@ bool paintVector(const TGraphPlot& plot, const TGraphView& view, const TPictureA
                  QIODevice* out, bool pdf)
 {
     const QSize px = a.pixels();
+    // Drawn, not converted pixel by pixel: "Black and White" draws in black.
+    TGraphSurface surface = TGraphPicture::surface(px, screenPpi);
+    surface.blackAndWhite = a.colours == TPictureColours::BlackAndWhite;
     QPainter painter;
     if (pdf) {
         QPdfWriter writer(out);
@@ -45,7 +48,7 @@ bool paintVector(const TGraphPlot& plot, const TGraphView& view, const TPictureA
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setTitle(QString::fromStdString(plot.Caption));
         if (!painter.begin(&writer)) return false;
-        TGraphPainter::paint(painter, plot, view, TGraphPicture::surface(px, screenPpi));
+        TGraphPainter::paint(painter, plot, view, surface);
         return painter.end();
     }
     QSvgGenerator svg;
@@ -55,7 +58,7 @@ bool paintVector(const TGraphPlot& plot, const TGraphView& view, const TPictureA
     svg.setResolution(a.ppi);
     svg.setTitle(QString::fromStdString(plot.Caption));
     if (!painter.begin(&svg)) return false;
-    TGraphPainter::paint(painter, plot, view, TGraphPicture::surface(px, screenPpi));
+    TGraphPainter::paint(painter, plot, view, surface);
     return painter.end();
 }
 

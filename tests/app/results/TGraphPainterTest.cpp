@@ -380,6 +380,27 @@ TEST(GraphPainter, SavedPicturesHaveTheAskedSizeInEveryFormat)
     EXPECT_TRUE(unwritable.has_value());
 }
 
+TEST(GraphPainter, BlackAndWhiteHoldsForTheDrawnPictureTypes)
+{
+    const TGraphPlot plot = test::flatCurves(3, 5);  // black, blue and red
+    QTemporaryDir dir;
+    TPictureAttributes a;
+    const TGraphView view = TGraphPicture::openingView(plot, a.pixels(), kScreenPpi);
+    const auto svgText = [&](TPictureColours colours) {
+        a.colours = colours;
+        const QString svg = dir.filePath(QStringLiteral("g.svg"));
+        EXPECT_FALSE(TGraphPicture::save(plot, view, a, kScreenPpi, svg.toStdString()).has_value());
+        QFile file(svg);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    };
+    const QByteArray colour = svgText(TPictureColours::TrueColour24);
+    EXPECT_TRUE(colour.contains("#0000ff") && colour.contains("#ff0000"));
+    const QByteArray mono = svgText(TPictureColours::BlackAndWhite);
+    EXPECT_FALSE(mono.contains("#0000ff"));
+    EXPECT_FALSE(mono.contains("#ff0000"));
+}
+
 TEST(GraphPainter, SixteenColourPictureKeepsEveryCurveColour)
 {
     TGraphPlot plot = test::flatCurves(17, 5);
