@@ -430,7 +430,9 @@ void TSideViewGeometry::readExtras(const TProject& project)
             load.distance = t.SurchargeTable.cell(2, row).asReal() * small;
             load.width = t.SurchargeTable.cell(3, row).asReal() * small;
             static const char* const names[] = {"P= ", "Q= ", "q= "};
-            load.label = names[load.type - 1] + general(magnitude);
+            // With the units the table's note gives each kind of load.
+            static const char* const units[] = {"F", "F/L", "F/L^2"};
+            load.label = names[load.type - 1] + general(magnitude) + " " + TUnits::columnText(units[load.type - 1], units_);
             surcharges_.push_back(load);
         }
 }

@@ -304,7 +304,7 @@ TEST_F(SideViewGeometry, WaterTiebackAndSurchargeBehindWall)
     ASSERT_EQ(load.size(), 1u);
     EXPECT_EQ(load[0].x1, px(-120));
     EXPECT_LT(load[0].y2, py(48));
-    EXPECT_EQ(s.textsOf(TSceneRole::Surcharge)[0].text, "P= 5000");
+    EXPECT_EQ(s.textsOf(TSceneRole::Surcharge)[0].text, "P= 5000 lbs");
 }
 
 TEST_F(SideViewGeometry, ScaleLabelGivesWayUnderTheExcavationLine)
@@ -361,7 +361,7 @@ TEST_F(SideViewGeometry, SurchargeDistancesInMillimetresForSI)
     // The strip's top from 2 m to 4 m behind the wall.
     EXPECT_EQ(load[0].x1, m.px(-3) - (m.px(1) - m.px(0)));
     EXPECT_EQ(load[0].x2, m.px(-3) + (m.px(1) - m.px(0)));
-    EXPECT_EQ(s.textsOf(TSceneRole::Surcharge)[0].text, "q= 20");
+    EXPECT_EQ(s.textsOf(TSceneRole::Surcharge)[0].text, "q= 20 kN/m^2");
 }
 
 }  // namespace
