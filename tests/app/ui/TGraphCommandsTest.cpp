@@ -4,11 +4,13 @@
 #include "ui/TChildWindows.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QKeySequence>
 #include <QSet>
+#include <QTest>
 #include <QToolBar>
 
 namespace orvane {
@@ -138,6 +140,26 @@ TEST_F(GraphCommandsTest, TheWindowMenuNamesAGraphWindowByItsGraphNotItsReadout)
         if (!a->isSeparator()) items << a->text();
     EXPECT_TRUE(items.contains(QStringLiteral("Moment vs Depth"))) << items.join(", ").toStdString();
     EXPECT_FALSE(items.contains(QStringLiteral("Moment vs Depth X: -12.5 Y: 3.25")));
+}
+
+// The shortcut opens its graph as the menu item does.
+TEST_F(GraphCommandsTest, CtrlWithAGraphsPlaceOpensIt)
+{
+    window_->openFile(example(QStringLiteral("cantilever-user-py.ov5d")), TLayout::Current, false);
+    trigger("Run");
+    takeMessages();
+    const TGraphPlot* shown = nullptr;
+    window_->setGraphWindowFactory([&](TMainWindow&, TGraphPlot& graph) {
+        shown = &graph;
+        return new QLabel(QString::fromStdString(graph.Caption));
+    });
+    window_->show();
+    window_->activateWindow();
+    QApplication::processEvents();
+    QTest::keyClick(window_.get(), Qt::Key_6, Qt::ControlModifier);
+    EXPECT_EQ(shown, &window_->graphs().pltDMS);
+    QTest::keyClick(window_.get(), Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(shown, &window_->graphs().pltDef);
 }
 
 TEST_F(GraphCommandsTest, GraphCommandsOpenOneWindowPerGraphThroughTheFactory)
