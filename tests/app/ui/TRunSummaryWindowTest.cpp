@@ -19,8 +19,6 @@
 namespace orvane {
 namespace {
 
-using RunSummaryWindowTest = UiTest;
-
 // The report prints its station table with three digits: the largest values
 // read from it agree with the plot-data file's to that precision.
 constexpr double kPrinted = 5e-3;
@@ -61,6 +59,21 @@ TRunSummaryWindow* summaryWindow(TMainWindow& window)
 {
     return qobject_cast<TRunSummaryWindow*>(window.windows().find(QStringLiteral("runsummary")));
 }
+
+class RunSummaryWindowTest : public UiTest {
+protected:
+    // The anchored wall run with an allowable deflection of 0.01 in: its
+    // set does not converge. The summary window, if one opened.
+    TRunSummaryWindow* runNotConverging()
+    {
+        window_->openFile(example(QStringLiteral("anchored-tieback.ov5d")), TLayout::Current, false);
+        window_->project().data().MaxDeflection = 0.01;
+        window_->project().setModified(true);
+        trigger("Run");
+        takeMessages();
+        return summaryWindow(*window_);
+    }
+};
 
 void expectNear(double actual, double expected, const char* what)
 {
@@ -105,12 +118,7 @@ TEST_F(RunSummaryWindowTest, AConvergedRunShowsEachSetWithItsLargestResults)
 
 TEST_F(RunSummaryWindowTest, ARunThatDoesNotConvergeSaysWhichWarningEndedIt)
 {
-    window_->openFile(example(QStringLiteral("anchored-tieback.ov5d")), TLayout::Current, false);
-    window_->project().data().MaxDeflection = 0.01;
-    window_->project().setModified(true);
-    trigger("Run");
-    takeMessages();
-    TRunSummaryWindow* summary = summaryWindow(*window_);
+    TRunSummaryWindow* summary = runNotConverging();
     ASSERT_NE(summary, nullptr);
     EXPECT_EQ(summary->endLabel()->text(), QStringLiteral("The analysis ran to its end, but not every set converged."));
     ASSERT_EQ(summary->table()->rowCount(), 1);
@@ -157,12 +165,7 @@ TEST_F(RunSummaryWindowTest, TheSummaryOfANotConvergedRunFitsTheWorkspace)
 {
     window_->resize(640, 480);
     settle();
-    window_->openFile(example(QStringLiteral("anchored-tieback.ov5d")), TLayout::Current, false);
-    window_->project().data().MaxDeflection = 0.01;
-    window_->project().setModified(true);
-    trigger("Run");
-    takeMessages();
-    TRunSummaryWindow* summary = summaryWindow(*window_);
+    TRunSummaryWindow* summary = runNotConverging();
     ASSERT_NE(summary, nullptr);
     auto* frame = qobject_cast<QMdiSubWindow*>(summary->parentWidget());
     ASSERT_NE(frame, nullptr);
