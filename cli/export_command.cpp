@@ -1,6 +1,5 @@
 #include "export_command.hpp"
 
-#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -62,9 +61,7 @@ int runExportXlsx(const std::string& dataArg, const std::string& outArg, const s
     }
     const fs::path data = fs::absolute(dataArg);
     const fs::path out = fs::absolute(outArg);
-    std::string extension = out.extension().string();
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension != ".xlsx") {
+    if (!TLayouts::hasExtension(out, ".xlsx")) {
         std::cerr << "orvane-run: the workbook is written as .xlsx, not \"" << out.extension().string() << "\"\n";
         return 2;
     }

@@ -1,11 +1,11 @@
 #include "side_view_command.hpp"
 
-#include <cctype>
 #include <iostream>
 #include <string>
 
 #include "gui_application.hpp"
 #include "view_input.hpp"
+#include "model/TLayout.hpp"
 #include "model/TProject.hpp"
 #include "views/TSideViewPainter.hpp"
 
@@ -21,9 +21,8 @@ int runSideView(const fs::path& data, const fs::path& out, std::optional<double>
         return 2;
     }
     // A type the extension does not name is a usage error, as in every mode.
-    std::string ext = out.extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext != ".png" && ext != ".svg" && ext != ".pdf") {
+    if (!TLayouts::hasExtension(out, ".png") && !TLayouts::hasExtension(out, ".svg") &&
+        !TLayouts::hasExtension(out, ".pdf")) {
         std::cerr << "orvane-run: the side view is written as .png, .svg or .pdf, not \"" << out.extension().string()
                   << "\"\n";
         return 2;
